@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/OrbAnimationPath.h"
+
+#include <algorithm>
+
+// An envelope that rises smoothly from 0 to 1, holds, then falls back to 0. The
+// turn point only decides which half applies, so a fall can start before the rise
+// has finished without a jump in the rising half.
+template <typename T> class OrbSmoothStepAnimationPath : public OrbAnimationPath<T> {
+public:
+    OrbSmoothStepAnimationPath(T rampLength, T riseStart, T turnPoint, T fallStart)
+        : rampLength_(rampLength), riseStart_(riseStart), turnPoint_(turnPoint),
+          fallStart_(fallStart) {}
+
+    T value(T time) const override {
+        if (time < turnPoint_) {
+            if (time < riseStart_) {
+                return T(0);
+            }
+            return step((time - riseStart_) / rampLength_);
+        }
+        if (time < fallStart_) {
+            return T(1);
+        }
+        return T(1) - step((time - fallStart_) / rampLength_);
+    }
+
+private:
+    static T step(T u) {
+        u = std::clamp(u, T(0), T(1));
+        return u * u * (T(3) - T(2) * u);
+    }
+
+    T rampLength_;
+    T riseStart_;
+    T turnPoint_;
+    T fallStart_;
+};
