@@ -1,0 +1,10 @@
+#include "sim/GvGamePlayRandomStream.h"
+
+std::uint32_t GvGamePlayRandomStream::next() {
+    state = state * 69069u + 41u;
+    return (state >> 16) | (state << 16);
+}
+
+float GvGamePlayRandomStream::nextUnit() {
+    return float(double(next() & 0x7fffffffu) / 2147483647.0);
+}
