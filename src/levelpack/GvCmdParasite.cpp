@@ -1,0 +1,38 @@
+#include "levelpack/GvCmdParasite.h"
+
+#include "levelpack/GvMd5.h"
+#include "levelpack/GvUnpackGrid.h"
+
+std::unique_ptr<GvCaveCommand> GvCmdParasite::clone() const {
+    return std::make_unique<GvCmdParasite>(*this);
+}
+
+void GvCmdParasite::translate(int dx, int dy) {
+    x1_ += dx;
+    x2_ += dx;
+    y1_ += dy;
+    y2_ += dy;
+}
+
+void GvCmdParasite::apply(GvUnpackGrid& grid, GvRandomStream&) const {
+    for (long long y = y1_; y <= y2_; ++y) {
+        for (long long x = x1_; x <= x2_; ++x) {
+            if (grid.contains(x, y) &&
+                grid.typeAt(static_cast<int>(x), static_cast<int>(y)) == host_) {
+                grid.setCell(x + dx_, y + dy_, parasite_);
+            }
+        }
+    }
+}
+
+void GvCmdParasite::serialise(GvMd5& digest) const {
+    digest.updateByte(6);
+    digest.updateInt(x1_);
+    digest.updateInt(y1_);
+    digest.updateInt(x2_);
+    digest.updateInt(y2_);
+    digest.updateByte(static_cast<std::uint8_t>(host_));
+    digest.updateInt(dx_);
+    digest.updateInt(dy_);
+    digest.updateByte(static_cast<std::uint8_t>(parasite_));
+}

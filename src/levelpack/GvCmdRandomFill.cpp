@@ -1,0 +1,54 @@
+#include "levelpack/GvCmdRandomFill.h"
+
+#include "levelpack/GvMd5.h"
+#include "levelpack/GvUnpackGrid.h"
+#include "sim/GvRandomStream.h"
+
+std::unique_ptr<GvCaveCommand> GvCmdRandomFill::clone() const {
+    return std::make_unique<GvCmdRandomFill>(*this);
+}
+
+void GvCmdRandomFill::translate(int dx, int dy) {
+    x1_ += dx;
+    x2_ += dx;
+    y1_ += dy;
+    y2_ += dy;
+}
+
+GvPackedObjectType GvCmdRandomFill::choose(std::uint8_t byte) const {
+    GvPackedObjectType chosen = fill_;
+    int best = 256;
+    for (const Entry& entry : entries_) {
+        if (byte < entry.threshold && entry.threshold < best) {
+            chosen = entry.object;
+            best = entry.threshold;
+        }
+    }
+    return chosen;
+}
+
+void GvCmdRandomFill::fillFrom(GvUnpackGrid& grid, GvRandomStream& stream) const {
+    for (long long y = y1_; y <= y2_; ++y) {
+        for (long long x = x1_; x <= x2_; ++x) {
+            const auto byte = static_cast<std::uint8_t>(stream.next() & 0xff);
+            grid.setCell(x, y, choose(byte));
+        }
+    }
+}
+
+void GvCmdRandomFill::apply(GvUnpackGrid& grid, GvRandomStream& stream) const {
+    fillFrom(grid, stream);
+}
+
+void GvCmdRandomFill::serialise(GvMd5& digest) const {
+    digest.updateByte(5);
+    digest.updateInt(x1_);
+    digest.updateInt(y1_);
+    digest.updateInt(x2_);
+    digest.updateInt(y2_);
+    digest.updateByte(static_cast<std::uint8_t>(fill_));
+    for (const Entry& entry : entries_) {
+        digest.updateByte(static_cast<std::uint8_t>(entry.object));
+        digest.updateByte(entry.threshold);
+    }
+}

@@ -1,0 +1,29 @@
+#include "levelpack/GvCmdRaw.h"
+
+#include "levelpack/GvMd5.h"
+#include "levelpack/GvUnpackGrid.h"
+
+std::unique_ptr<GvCaveCommand> GvCmdRaw::clone() const {
+    return std::make_unique<GvCmdRaw>(*this);
+}
+
+void GvCmdRaw::translate(int dx, int dy) {
+    x_ += dx;
+    y_ += dy;
+}
+
+void GvCmdRaw::apply(GvUnpackGrid& grid, GvRandomStream&) const {
+    long long x = x_;
+    for (const GvPackedObjectType object : objects_) {
+        grid.setCell(x++, y_, object);
+    }
+}
+
+void GvCmdRaw::serialise(GvMd5& digest) const {
+    digest.updateByte(7);
+    digest.updateInt(x_);
+    digest.updateInt(y_);
+    for (const GvPackedObjectType object : objects_) {
+        digest.updateByte(static_cast<std::uint8_t>(object));
+    }
+}
