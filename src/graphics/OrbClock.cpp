@@ -1,0 +1,21 @@
+#include "graphics/OrbClock.h"
+
+#include <SDL.h>
+
+OrbClock::OrbClock(std::uint64_t frequency, std::uint64_t counter, std::uint32_t milliseconds)
+    : frequency_(frequency), startCounter_(counter), startMilliseconds_(milliseconds) {}
+
+double OrbClock::seconds(std::uint64_t counter, std::uint32_t milliseconds) const {
+    if (frequency_ != 0) {
+        return static_cast<double>(counter - startCounter_) / static_cast<double>(frequency_);
+    }
+    // Unsigned subtraction keeps the count right across a wrap of the 32-bit timer.
+    return static_cast<double>(static_cast<std::uint32_t>(milliseconds - startMilliseconds_)) /
+           1000.0;
+}
+
+double OrbClock::now() {
+    static const OrbClock clock(SDL_GetPerformanceFrequency(), SDL_GetPerformanceCounter(),
+                                SDL_GetTicks());
+    return clock.seconds(SDL_GetPerformanceCounter(), SDL_GetTicks());
+}

@@ -1,0 +1,308 @@
+#include "graphics/OrbTexture.h"
+
+#include "graphics/OrbCorruptDataTextureException.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <zlib.h>
+
+namespace {
+
+GLenum glFormat(int format) {
+    switch (format) {
+    case OrbPixelRGB:
+        return GL_RGB;
+    case OrbPixelRGBA:
+        return GL_RGBA;
+    case OrbPixelLuminanceAlpha:
+        return GL_LUMINANCE_ALPHA;
+    default:
+        return GL_ALPHA;
+    }
+}
+
+GLint glWrap(int wrap) {
+    switch (wrap) {
+    case OrbWrapRepeat:
+        return GL_REPEAT;
+    case OrbWrapClampToEdge:
+        return GL_CLAMP_TO_EDGE;
+    default:
+        return GL_CLAMP;
+    }
+}
+
+GLint glFilter(int filter) {
+    switch (filter) {
+    case OrbFilterNearest:
+        return GL_NEAREST;
+    case OrbFilterNearestMipmapNearest:
+        return GL_NEAREST_MIPMAP_NEAREST;
+    case OrbFilterLinearMipmapNearest:
+        return GL_LINEAR_MIPMAP_NEAREST;
+    case OrbFilterNearestMipmapLinear:
+        return GL_NEAREST_MIPMAP_LINEAR;
+    case OrbFilterLinearMipmapLinear:
+        return GL_LINEAR_MIPMAP_LINEAR;
+    default:
+        return GL_LINEAR;
+    }
+}
+
+constexpr float kPi = 3.1415927f;
+
+} // namespace
+
+int OrbTexture::bytesPerPixel(int format) {
+    switch (format) {
+    case OrbPixelRGB:
+        return 3;
+    case OrbPixelRGBA:
+        return 4;
+    case OrbPixelLuminanceAlpha:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+void OrbTexture::initSize(int format, int width, int height) {
+    if (width <= 0 || height <= 0) {
+        throw OrbTextureException();
+    }
+    format_ = format;
+    width_ = width;
+    height_ = height;
+    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                       static_cast<std::size_t>(bytesPerPixel(format)),
+                   0);
+}
+
+OrbTexture::OrbTexture(const unsigned char* data, int format, int width, int height, int wrapS,
+                       int wrapT, int magFilter, int minFilter, bool mipmaps)
+    : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
+      mipmaps_(mipmaps) {
+    initSize(format, width, height);
+    std::memcpy(pixels_.data(), data, pixels_.size());
+}
+
+OrbTexture::OrbTexture(int format, int width, int height, int wrapS, int wrapT, int magFilter,
+                       int minFilter, bool mipmaps)
+    : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
+      mipmaps_(mipmaps) {
+    initSize(format, width, height);
+}
+
+OrbTexture::OrbTexture(std::size_t compressedLength, const unsigned char* compressed, int format,
+                       int width, int height, int wrapS, int wrapT, int magFilter, int minFilter,
+                       bool mipmaps)
+    : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
+      mipmaps_(mipmaps) {
+    initSize(format, width, height);
+    pixels_ = inflate(compressed, compressedLength, pixels_.size());
+}
+
+OrbTexture::OrbTexture(const unsigned char* data, int format, int sourceWidth, int x, int y,
+                       int width, int height, int wrapS, int wrapT, int magFilter, int minFilter,
+                       bool mipmaps)
+    : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
+      mipmaps_(mipmaps) {
+    // A rectangle reaching past the source rows would copy from the next row or
+    // beyond the image.
+    if (x < 0 || y < 0 || x + width > sourceWidth) {
+        throw OrbTextureException();
+    }
+    initSize(format, width, height);
+    const std::size_t bpp = static_cast<std::size_t>(bytesPerPixel(format));
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * bpp;
+    for (int row = 0; row < height; ++row) {
+        const std::size_t source =
+            (static_cast<std::size_t>(y + row) * static_cast<std::size_t>(sourceWidth) +
+             static_cast<std::size_t>(x)) *
+            bpp;
+        std::memcpy(pixels_.data() + static_cast<std::size_t>(row) * rowBytes, data + source,
+                    rowBytes);
+    }
+}
+
+std::vector<unsigned char> OrbTexture::inflate(const unsigned char* compressed,
+                                               std::size_t compressedLength, std::size_t size) {
+    if (compressed == nullptr || compressedLength > std::numeric_limits<uLong>::max()) {
+        throw OrbCorruptDataTextureException();
+    }
+    std::vector<unsigned char> out(size);
+    uLongf length = static_cast<uLongf>(size);
+    // One byte to spare would only hide a stream that is too long; zlib reports that
+    // as running out of room.
+    const int result =
+        uncompress(out.data(), &length, compressed, static_cast<uLong>(compressedLength));
+    if (result != Z_OK || length != size) {
+        throw OrbCorruptDataTextureException();
+    }
+    return out;
+}
+
+void OrbTexture::acquire() {
+    ++useCount_;
+    if (useCount_ != 1) {
+        return;
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glName_ = name;
+    if (glName_ == 0) {
+        return;
+    }
+    upload();
+}
+
+void OrbTexture::upload() {
+    glBindTexture(GL_TEXTURE_2D, glName_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, glWrap(wrapS_));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, glWrap(wrapT_));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, glFilter(magFilter_));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, glFilter(minFilter_));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const GLenum format = glFormat(format_);
+    if (mipmaps_) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), width_, height_, format,
+                          GL_UNSIGNED_BYTE, pixels_.data());
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width_, height_, 0, format,
+                     GL_UNSIGNED_BYTE, pixels_.data());
+    }
+}
+
+void OrbTexture::release() {
+    if (useCount_ <= 0) {
+        return;
+    }
+    --useCount_;
+    if (useCount_ == 0 && glName_ != 0) {
+        const GLuint name = glName_;
+        glDeleteTextures(1, &name);
+        glName_ = 0;
+    }
+}
+
+bool OrbTexture::isUploaded() const {
+    return glName_ != 0;
+}
+
+void OrbTexture::bind() const {
+    glBindTexture(GL_TEXTURE_2D, glName_);
+}
+
+void OrbTexture::setPixels(const unsigned char* data) {
+    std::memcpy(pixels_.data(), data, pixels_.size());
+    // The GL texture itself decides, not isUploaded: a render target that cannot
+    // render still shows pixels set this way.
+    if (glName_ != 0) {
+        upload();
+    }
+}
+
+void OrbTexture::fillSolid(const OrbColor& colour) {
+    const auto byte = [](float c) {
+        return static_cast<unsigned char>(
+            std::clamp(static_cast<int>(std::floor(c * 255.999f)), 0, 255));
+    };
+    unsigned char rgba[4] = {byte(colour.r), byte(colour.g), byte(colour.b), byte(colour.a)};
+    unsigned char pixel[4];
+    int n = bytesPerPixel(format_);
+    switch (format_) {
+    case OrbPixelRGB:
+    case OrbPixelRGBA:
+        std::memcpy(pixel, rgba, 4);
+        break;
+    case OrbPixelLuminanceAlpha:
+        pixel[0] = rgba[0];
+        pixel[1] = rgba[3];
+        break;
+    default:
+        pixel[0] = rgba[3];
+        break;
+    }
+    std::vector<unsigned char> data(pixels_.size());
+    for (std::size_t i = 0; i < data.size(); i += static_cast<std::size_t>(n)) {
+        std::memcpy(data.data() + i, pixel, static_cast<std::size_t>(n));
+    }
+    setPixels(data.data());
+}
+
+void OrbTexture::addVertex(OrbPoint position, OrbPoint uv, const OrbColor& colour) {
+    const float v[kFloatsPerVertex] = {uv.x, uv.y, colour.r, colour.g,   colour.b,   colour.a,
+                                       0.0f, 0.0f, 1.0f,     position.x, position.y, 0.0f};
+    vertices_.insert(vertices_.end(), v, v + kFloatsPerVertex);
+}
+
+void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, const std::array<OrbPoint, 4>& uvs,
+                         const OrbColor& colour) {
+    const auto first = static_cast<std::uint32_t>(vertices_.size() / kFloatsPerVertex);
+    for (int i = 0; i < 4; ++i) {
+        addVertex(corners[i], uvs[i], colour);
+    }
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        indices_.push_back(first + i);
+    }
+}
+
+void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, OrbPoint extent,
+                         const OrbColor& colour) {
+    addQuad(corners, {OrbPoint{0, 0}, OrbPoint{0, extent.y}, extent, OrbPoint{extent.x, 0}},
+            colour);
+}
+
+void OrbTexture::addRotatedQuad(const OrbRect& r, const std::array<OrbPoint, 4>& uvs,
+                                const OrbColor& colour, float rotation) {
+    std::array<OrbPoint, 4> corners = {OrbPoint{r.x, r.y}, OrbPoint{r.x, r.y + r.height},
+                                       OrbPoint{r.x + r.width, r.y + r.height},
+                                       OrbPoint{r.x + r.width, r.y}};
+    if (rotation != 0.0f) {
+        const float angle = rotation * kPi / 180.0f;
+        const float c = std::cos(angle);
+        const float s = std::sin(angle);
+        const float cx = r.x + r.width / 2.0f;
+        const float cy = r.y + r.height / 2.0f;
+        for (OrbPoint& p : corners) {
+            const float dx = p.x - cx;
+            const float dy = p.y - cy;
+            p = OrbPoint{cx + dx * c - dy * s, cy + dx * s + dy * c};
+        }
+    }
+    addQuad(corners, uvs, colour);
+}
+
+void OrbTexture::addQuad(const OrbRect& rect, const OrbColor& colour, float rotation) {
+    addQuad(rect, OrbPoint{1.0f, 1.0f}, colour, rotation);
+}
+
+void OrbTexture::addQuad(const OrbRect& rect, OrbPoint extent, const OrbColor& colour,
+                         float rotation) {
+    addRotatedQuad(rect, {OrbPoint{0, 0}, OrbPoint{0, extent.y}, extent, OrbPoint{extent.x, 0}},
+                   colour, rotation);
+}
+
+void OrbTexture::addQuad(const OrbRect& rect, const OrbRect& t, const OrbColor& colour,
+                         float rotation) {
+    addRotatedQuad(rect,
+                   {OrbPoint{t.x, t.y}, OrbPoint{t.x, t.y + t.height},
+                    OrbPoint{t.x + t.width, t.y + t.height}, OrbPoint{t.x + t.width, t.y}},
+                   colour, rotation);
+}
+
+void OrbTexture::flush() {
+    if (indices_.empty()) {
+        return;
+    }
+    bind();
+    glInterleavedArrays(GL_T2F_C4F_N3F_V3F, 0, vertices_.data());
+    glDrawElements(GL_QUADS, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
+                   indices_.data());
+    vertices_.clear();
+    indices_.clear();
+}

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "graphics/OrbColor.h"
+#include "graphics/OrbPoint.h"
+#include "graphics/OrbRect.h"
+#include "platform/OrbEmbeddedData.h"
+#include "platform/OrbUncopyable.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Pixel layouts of a texture; any value other than the first three is one byte
+// (alpha) per pixel.
+enum OrbPixelFormat : int {
+    OrbPixelRGB = 0,
+    OrbPixelRGBA = 1,
+    OrbPixelLuminanceAlpha = 2,
+    OrbPixelAlpha = 3
+};
+
+enum OrbTextureWrap : int { OrbWrapRepeat = 0, OrbWrapClamp = 1, OrbWrapClampToEdge = 2 };
+
+enum OrbTextureFilter : int {
+    OrbFilterNearest = 0,
+    OrbFilterLinear = 1,
+    OrbFilterNearestMipmapNearest = 2,
+    OrbFilterLinearMipmapNearest = 3,
+    OrbFilterNearestMipmapLinear = 4,
+    OrbFilterLinearMipmapLinear = 5
+};
+
+// One image the game draws. Its pixels stay in memory for the whole run and are
+// uploaded whenever a GL context exists, so a lost context costs nothing but a
+// re-upload; owners count their acquisitions. A texture also batches textured,
+// coloured quads and draws them all in one call.
+class OrbTexture : public OrbUncopyable {
+public:
+    // Interleaved layout of one batched vertex: u, v; r, g, b, a; normal; x, y, z.
+    static constexpr int kFloatsPerVertex = 12;
+
+    OrbTexture(const unsigned char* data, int format, int width, int height,
+               int wrapS = OrbWrapClamp, int wrapT = OrbWrapClamp, int magFilter = OrbFilterLinear,
+               int minFilter = OrbFilterLinearMipmapLinear, bool mipmaps = true);
+    // Blank: every pixel zero.
+    OrbTexture(int format, int width, int height, int wrapS = OrbWrapClamp,
+               int wrapT = OrbWrapClamp, int magFilter = OrbFilterLinear,
+               int minFilter = OrbFilterLinearMipmapLinear, bool mipmaps = true);
+    // From a zlib stream that must inflate to exactly width x height pixels; throws
+    // OrbCorruptDataTextureException otherwise.
+    OrbTexture(std::size_t compressedLength, const unsigned char* compressed, int format, int width,
+               int height, int wrapS = OrbWrapClamp, int wrapT = OrbWrapClamp,
+               int magFilter = OrbFilterLinear, int minFilter = OrbFilterLinearMipmapLinear,
+               bool mipmaps = true);
+    // The rectangle at (x, y) of an image whose rows are `sourceWidth` pixels long.
+    // (No defaults here: they would make short calls of the first form ambiguous.)
+    OrbTexture(const unsigned char* data, int format, int sourceWidth, int x, int y, int width,
+               int height, int wrapS, int wrapT, int magFilter, int minFilter, bool mipmaps);
+    virtual ~OrbTexture() = default;
+
+    virtual void acquire();
+    virtual void release();
+    virtual bool isUploaded() const;
+
+    void bind() const;
+    // Replaces the pixels (same size) and re-uploads them if the GL texture exists.
+    void setPixels(const unsigned char* data);
+    // Makes every pixel one colour, each channel floor(c x 255.999) clamped to a byte.
+    void fillSolid(const OrbColor& colour);
+
+    void addQuad(const OrbRect& rect, const OrbColor& colour, float rotation = 0.0f);
+    // Texture coordinates run to `extent`, for repeating textures.
+    void addQuad(const OrbRect& rect, OrbPoint extent, const OrbColor& colour,
+                 float rotation = 0.0f);
+    void addQuad(const OrbRect& rect, const OrbRect& textureRect, const OrbColor& colour,
+                 float rotation = 0.0f);
+    // Explicit corners, in the order bottom-left, top-left, top-right, bottom-right.
+    void addQuad(const std::array<OrbPoint, 4>& corners, const std::array<OrbPoint, 4>& uvs,
+                 const OrbColor& colour);
+    void addQuad(const std::array<OrbPoint, 4>& corners, OrbPoint extent, const OrbColor& colour);
+    // Draws the batched quads in one call and empties the batch.
+    void flush();
+
+    // Inflates a zlib stream into exactly `size` bytes or throws
+    // OrbCorruptDataTextureException.
+    static std::vector<unsigned char> inflate(const unsigned char* compressed,
+                                              std::size_t compressedLength, std::size_t size);
+    static int bytesPerPixel(int format);
+
+    int format() const { return format_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int useCount() const { return useCount_; }
+    unsigned glName() const { return glName_; }
+    const std::vector<unsigned char>& pixels() const { return pixels_; }
+    int batchedIndexCount() const { return static_cast<int>(indices_.size()); }
+    const std::vector<float>& batchedVertices() const { return vertices_; }
+
+protected:
+    void upload();
+
+    int useCount_ = 0;
+    unsigned glName_ = 0;
+    std::vector<unsigned char> pixels_;
+    int format_;
+    int width_;
+    int height_;
+    int wrapS_;
+    int wrapT_;
+    int magFilter_;
+    int minFilter_;
+    bool mipmaps_;
+
+private:
+    void initSize(int format, int width, int height);
+    void addVertex(OrbPoint position, OrbPoint uv, const OrbColor& colour);
+    void addRotatedQuad(const OrbRect& rect, const std::array<OrbPoint, 4>& uvs,
+                        const OrbColor& colour, float rotation);
+
+    // Kept between frames: clearing a vector keeps its storage.
+    std::vector<float> vertices_;
+    std::vector<std::uint32_t> indices_;
+};
