@@ -1,5 +1,11 @@
 #include "levelpack/GvLevelPack.h"
 
+#include "levelpack/GvUnpackGrid.h"
+#include "sim/GvGamePlayRandomStream.h"
+#include "sim/GvLevelPackRandomStream.h"
+#include "sim/GvObjectFactory.h"
+#include "sim/GvWorld.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -79,6 +85,102 @@ std::string GvLevelPack::levelCode(int level) const {
     const GvCaveDef* const def = cave(level % caveCount());
     const std::string variantNumber = std::to_string(level / caveCount() + 1);
     return def->code.size() == 1 ? def->code + "-" + variantNumber : def->code + variantNumber;
+}
+
+static std::string trimmed(const std::string& text) {
+    const char* const kBlank = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlank);
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
+}
+
+bool GvLevelPack::buildLevel(int level, GvWorld& world) const {
+    if (level < 0 || level >= levelCount()) {
+        return false;
+    }
+    const int caveIndex = level % caveCount();
+    if (!buildCaveVariant(caveIndex, level / caveCount(), world)) {
+        return false;
+    }
+    const GvCaveDef& def = *cave(caveIndex);
+    world.level_number = level;
+    world.level_code = levelCode(level);
+    world.display_name = trimmed(def.name);
+    if (world.display_name.empty()) {
+        world.display_name = "Cave " + def.code;
+    }
+    world.findPlayer();
+    return true;
+}
+
+// Seeds 0..255 draw with the generator of the published cave format, so that
+// caves taken from it come out as designed; larger seeds use the 32-bit one.
+static std::unique_ptr<GvRandomStream> makeUnpackStream(int seed) {
+    if (seed >= 0 && seed <= 255) {
+        return std::make_unique<GvLevelPackRandomStream>(static_cast<std::uint8_t>(seed));
+    }
+    return std::make_unique<GvGamePlayRandomStream>(static_cast<std::uint32_t>(seed));
+}
+
+bool GvLevelPack::buildCaveVariant(int caveIndex, int v, GvWorld& world) const {
+    const GvCaveDef* const def = cave(caveIndex);
+    const GvCaveVariant* const record = def != nullptr ? def->variant(v) : nullptr;
+    if (record == nullptr || def->width <= 0 || def->height <= 0) {
+        return false;
+    }
+
+    world.reset(def->width, def->height, def->wrap);
+    if (def->has_visible_area) {
+        world.view_left = def->visible_left;
+        world.view_top = def->visible_top;
+        world.view_width = def->visible_width;
+        world.view_height = def->visible_height;
+        world.has_view = !(def->visible_left == 0 && def->visible_top == 0 &&
+                           def->visible_width == def->width && def->visible_height == def->height);
+    }
+    world.presentation = def->view;
+    world.physics = def->physics;
+    world.bonus = def->bonus;
+
+    world.tick_rate = record->tick_rate;
+    world.game_ticks = record->game_ticks;
+    world.pre_game_ticks = record->pre_game_ticks;
+    world.diamond_quota = record->diamond_quota;
+    world.bomb_ticks = record->bomb_ticks;
+    world.amoeba_size_limit = record->amoeba_size_limit;
+    world.amoeba_chance = record->amoeba_slow_chance;
+    world.amoeba_fast_chance = record->amoeba_fast_chance;
+    world.amoeba_slow_ticks = record->amoeba_slow_ticks;
+    world.magic_wall_ticks = record->magic_wall_ticks;
+    world.slime_permeability = record->slime_permeability;
+    world.random = GvGamePlayRandomStream(static_cast<std::uint32_t>(record->world_seed));
+
+    GvUnpackGrid grid(def->width, def->height);
+    {
+        const std::unique_ptr<GvRandomStream> stream = makeUnpackStream(record->unpack_seed);
+        for (const auto& command : def->commands) {
+            command->apply(grid, *stream);
+        }
+        for (const auto& command : record->commands) {
+            command->apply(grid, *stream);
+        }
+    }
+
+    for (int row = 0; row < def->height; ++row) {
+        for (int col = 0; col < def->width; ++col) {
+            const GvPackedObjectType type = grid.typeAt(col, row);
+            if (type != GvPackedObjectType::space) {
+                world.placeObject(
+                    col, row,
+                    createPackedObject(type, grid.styleAt(col, row), world.cosmetic_random));
+            }
+        }
+    }
+    world.filler_type = grid.fillerType();
+    world.filler_style = grid.fillerStyle();
+    return true;
 }
 
 std::vector<int> GvLevelPack::demoLevels() const {
