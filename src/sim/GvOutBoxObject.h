@@ -1,0 +1,19 @@
+#pragma once
+
+#include "sim/GvVisibleObjectBase.h"
+
+// The exit: it flashes once the quota is reached; the player enters it then.
+class GvOutBoxObject : public GvVisibleObjectBase {
+public:
+    void tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) override;
+    GvObjectKind kind() const override;
+    bool isDiggable() const override;
+    bool isCollectable() const override;
+    bool isPushable() const override;
+    bool isRounded() const override;
+    bool isGravityObject() const override;
+    int hitResponse() const override;
+    int blastResponse() const override;
+
+    bool flash = true;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "sim/GvVisibleObjectBase.h"
+
+// Slime: lets boulders and diamonds resting on it seep through by chance.
+class GvSlimeObject : public GvVisibleObjectBase {
+public:
+    GvObjectKind kind() const override;
+    bool isDiggable() const override;
+    bool isCollectable() const override;
+    bool isPushable() const override;
+    bool isRounded() const override;
+    bool isGravityObject() const override;
+    int hitResponse() const override;
+    int blastResponse() const override;
+};
