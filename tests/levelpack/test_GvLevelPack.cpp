@@ -2,6 +2,7 @@
 
 #include "levelpack/GvCmdFiller.h"
 #include "levelpack/GvCmdRandomFill.h"
+#include "levelpack/GvCmdRaw.h"
 #include "levelpack/GvCmdRectFill.h"
 #include "levelpack/GvCmdSet.h"
 #include "levelpack/GvCmdStyle.h"
@@ -9,6 +10,7 @@
 #include "sim/GvGamePlayRandomStream.h"
 #include "sim/GvLevelPackRandomStream.h"
 #include "sim/GvWorld.h"
+#include "sim/GvWorldText.h"
 
 #include "LevelpackTestSupport.h"
 
@@ -29,17 +31,8 @@ static std::unique_ptr<GvLevelPack> makePack(int caves, int variants = 1) {
     return pack;
 }
 
-// The world's objects by kind, one character per cell.
 static std::string kindPicture(const GvWorld& world) {
-    static const char kChars[] = " .rdbWwMG12asXPp F";
-    std::string text;
-    for (int row = 0; row < world.height; ++row) {
-        for (int col = 0; col < world.width; ++col) {
-            text += kChars[static_cast<int>(world.cellAt(col, row)->kind())];
-        }
-        text += '\n';
-    }
-    return text;
+    return GvWorldText::format(world);
 }
 
 TEST(GvLevelPackCodes, OneLetterUpTo26Caves) {
@@ -262,6 +255,48 @@ TEST(GvLevelPackBuild, UnpackSeedChoosesTheDrawingStream) {
         // Same characters for the objects used here in both alphabets.
         EXPECT_EQ(kindPicture(world), gridPicture(grid)) << seed;
     }
+}
+
+// The raw-string characters of the pack format, read into commands the way the
+// text reader does.
+static GvPackedObjectType rawObject(char c) {
+    static const std::string kChars = " .PXrRdDbBWwMGHV12345678asF-";
+    return static_cast<GvPackedObjectType>(kChars.find(c));
+}
+
+static std::unique_ptr<GvCmdRaw> rawRow(int x, int y, const std::string& row) {
+    std::vector<GvPackedObjectType> objects;
+    for (const char c : row) {
+        objects.push_back(rawObject(c));
+    }
+    return std::make_unique<GvCmdRaw>(x, y, std::move(objects));
+}
+
+TEST(GvLevelPackBuild, ABuiltLevelPrintsAsTheRowsThatDrewIt) {
+    const std::vector<std::string> rows = {"WWWWWWWWWW", "W.PXrRdDbW", "WBwMGHV12W",
+                                           "W345678asW", "WF  .. d W", "WWWWWWWWWW"};
+    auto pack = std::make_unique<GvLevelPack>();
+    auto def = pack->makeCave(10, 6);
+    for (std::size_t y = 0; y < rows.size(); ++y) {
+        def->commands.push_back(rawRow(0, static_cast<int>(y), rows[y]));
+    }
+    pack->caves.push_back(std::move(def));
+    pack->assignCaveCodes();
+
+    GvWorld world;
+    ASSERT_TRUE(pack->buildLevel(0, world));
+    std::string picture;
+    for (const std::string& row : rows) {
+        picture += row + "\n";
+    }
+    EXPECT_EQ(GvWorldText::format(world), picture);
+    EXPECT_EQ(world.player_col, 2);
+    EXPECT_EQ(world.player_row, 1);
+
+    // "-" leaves what an earlier command drew.
+    pack->cave(0)->commands.push_back(rawRow(1, 4, "-r-r"));
+    ASSERT_TRUE(pack->buildLevel(0, world));
+    EXPECT_EQ(GvWorldText::format(world).substr(44, 10), "WFr r. d W");
 }
 
 TEST(GvLevelPackDemos, DemoLevelsAreSortedLevelNumbers) {
