@@ -27,6 +27,7 @@ std::optional<OrbFolder::FileInfo> OrbFolder::info(const std::string& path) {
     }
     FileInfo result;
     result.isFolder = S_ISDIR(st.st_mode);
+    result.isRegularFile = S_ISREG(st.st_mode);
     result.size = static_cast<std::int64_t>(st.st_size);
     result.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
                       static_cast<std::int64_t>(st.st_mtim.tv_nsec);

@@ -12,6 +12,9 @@ class OrbFolder {
 public:
     struct FileInfo {
         bool isFolder = false;
+        // False for folders and for pipes, sockets and devices, which may block or
+        // never end when read.
+        bool isRegularFile = false;
         std::int64_t size = 0;
         // Modification time in nanoseconds since the epoch; only compared for equality.
         std::int64_t modified = 0;

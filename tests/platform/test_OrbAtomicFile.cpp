@@ -93,10 +93,17 @@ TEST_F(OrbFileTest, FolderCreationListingAndInfo) {
     const auto file = OrbFolder::info(folder_ + "a/file");
     ASSERT_TRUE(file);
     EXPECT_FALSE(file->isFolder);
+    EXPECT_TRUE(file->isRegularFile);
     EXPECT_EQ(file->size, 5);
     const auto sub = OrbFolder::info(folder_ + "a/b");
     ASSERT_TRUE(sub);
     EXPECT_TRUE(sub->isFolder);
+    EXPECT_FALSE(sub->isRegularFile);
+    ASSERT_EQ(mkfifo((folder_ + "pipe").c_str(), 0600), 0);
+    const auto pipe = OrbFolder::info(folder_ + "pipe");
+    ASSERT_TRUE(pipe);
+    EXPECT_FALSE(pipe->isFolder);
+    EXPECT_FALSE(pipe->isRegularFile);
     EXPECT_FALSE(OrbFolder::info(folder_ + "a/nothing"));
     EXPECT_FALSE(OrbFolder::info(""));
 
