@@ -298,8 +298,11 @@ void GvWorld::advance(double seconds) {
         t -= double(a);
     }
     if (state == GvWorldState::Playing) {
+        // A frame ending exactly on a tick boundary reads one tick more than the
+        // frame before (the due tick has not run yet), so a second that has
+        // already been announced is never announced again.
         const int s = int(remainingSeconds());
-        if (s <= 9 && s != last_countdown_second) {
+        if (s <= 9 && (last_countdown_second < 0 || s < last_countdown_second)) {
             raiseEvent(int(GvWorldEvent::countdown_0) + s);
             last_countdown_second = s;
         }
