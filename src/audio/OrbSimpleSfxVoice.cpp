@@ -23,7 +23,7 @@ uint32_t OrbSimpleSfxVoice::nextRandom() {
 
 void OrbSimpleSfxVoice::update() {
     const uint8_t r = request_.load(std::memory_order_acquire);
-    OrbEnvelope& env = envelope();
+    OrbEnvelope& env = editEnvelope();
     if (r != lastHandled_) {
         if ((r & 1) == 0) {
             env.stopNote(false);
@@ -44,7 +44,7 @@ void OrbSimpleSfxVoice::update() {
 
 void OrbSimpleSfxVoice::startNote() {
     const OrbSfxDefinition& d = definition_;
-    envelope().start(d.peak, d.attack, d.decay, d.sustain, d.hold, d.release);
+    editEnvelope().start(d.peak, d.attack, d.decay, d.sustain, d.hold, d.release);
     unsigned f = d.minFrequency;
     if (d.maxFrequency != d.minFrequency) {
         // A range given upside down is read the right way round rather than letting

@@ -13,7 +13,9 @@ int sourceFormat(const std::unique_ptr<OrbAudioModule>& source) {
 } // namespace
 
 OrbVoice::OrbVoice(std::unique_ptr<OrbAudioModule> source, int sampleRate)
-    : OrbAudioModule(sourceFormat(source), std::move(source)), envelope_(sampleRate) {}
+    : OrbAudioModule(sourceFormat(source)), envelope_(sampleRate) {
+    setSource(std::move(source));
+}
 
 bool OrbVoice::render(int frames, void* out) {
     update();

@@ -21,7 +21,7 @@ public:
 
 protected:
     virtual void update() {}
-    OrbEnvelope& envelope() { return envelope_; }
+    OrbEnvelope& editEnvelope() { return envelope_; }
 
 private:
     OrbEnvelope envelope_;
