@@ -132,7 +132,7 @@ static std::string properties(const GvObject& object) {
 }
 
 TEST(GvObjectProperties, TableAndFallingDependence) {
-    const char* expected[kObjectKindCount] = {"nnnnn02", "ynnnn02", "nnyyy02", "nnnyy02", "nnyyy11",
+    const char* expected[kObjectKindCount] = {"nnnnn02", "ynnnn02", "nnyyy02", "nynyy02", "nnyyy11",
                                               "nnnnn00", "nnnyn02", "nnnnn02", "nnnnn02", "nnnnn22",
                                               "nnnnn32", "nnnnn02", "nnnnn02", "nnnnn02", "nnnnn00",
                                               "nnnnn02", "nnnnn22", "nnnnn02"};
