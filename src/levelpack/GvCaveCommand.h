@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <memory>
 
 class GvMd5;
@@ -24,6 +25,13 @@ public:
     virtual void serialise(GvMd5& digest) const = 0;
 
 protected:
+    // Moves a coordinate, stopping at the ends of the int range: nested macro
+    // calls add offsets up, and a position that far out is clipped anyway.
+    static int shifted(int value, int delta) {
+        const long long moved = static_cast<long long>(value) + delta;
+        return moved > INT_MAX ? INT_MAX : (moved < INT_MIN ? INT_MIN : static_cast<int>(moved));
+    }
+
     GvCaveCommand() = default;
     GvCaveCommand(const GvCaveCommand&) = default;
     GvCaveCommand& operator=(const GvCaveCommand&) = default;

@@ -9,10 +9,10 @@ std::unique_ptr<GvCaveCommand> GvCmdRandomFill::clone() const {
 }
 
 void GvCmdRandomFill::translate(int dx, int dy) {
-    x1_ += dx;
-    x2_ += dx;
-    y1_ += dy;
-    y2_ += dy;
+    x1_ = shifted(x1_, dx);
+    x2_ = shifted(x2_, dx);
+    y1_ = shifted(y1_, dy);
+    y2_ = shifted(y2_, dy);
 }
 
 GvPackedObjectType GvCmdRandomFill::choose(std::uint8_t byte) const {

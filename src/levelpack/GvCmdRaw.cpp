@@ -8,8 +8,8 @@ std::unique_ptr<GvCaveCommand> GvCmdRaw::clone() const {
 }
 
 void GvCmdRaw::translate(int dx, int dy) {
-    x_ += dx;
-    y_ += dy;
+    x_ = shifted(x_, dx);
+    y_ = shifted(y_, dy);
 }
 
 void GvCmdRaw::apply(GvUnpackGrid& grid, GvRandomStream&) const {

@@ -8,8 +8,8 @@ std::unique_ptr<GvCaveCommand> GvCmdRectDot::clone() const {
 }
 
 void GvCmdRectDot::translate(int dx, int dy) {
-    x_ += dx;
-    y_ += dy;
+    x_ = shifted(x_, dx);
+    y_ = shifted(y_, dy);
 }
 
 void GvCmdRectDot::apply(GvUnpackGrid& grid, GvRandomStream&) const {

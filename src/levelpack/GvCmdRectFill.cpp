@@ -8,10 +8,10 @@ std::unique_ptr<GvCaveCommand> GvCmdRectFill::clone() const {
 }
 
 void GvCmdRectFill::translate(int dx, int dy) {
-    x1_ += dx;
-    x2_ += dx;
-    y1_ += dy;
-    y2_ += dy;
+    x1_ = shifted(x1_, dx);
+    x2_ = shifted(x2_, dx);
+    y1_ = shifted(y1_, dy);
+    y2_ = shifted(y2_, dy);
 }
 
 void GvCmdRectFill::apply(GvUnpackGrid& grid, GvRandomStream&) const {

@@ -8,8 +8,8 @@ std::unique_ptr<GvCaveCommand> GvCmdSet::clone() const {
 }
 
 void GvCmdSet::translate(int dx, int dy) {
-    x_ += dx;
-    y_ += dy;
+    x_ = shifted(x_, dx);
+    y_ = shifted(y_, dy);
 }
 
 void GvCmdSet::apply(GvUnpackGrid& grid, GvRandomStream&) const {

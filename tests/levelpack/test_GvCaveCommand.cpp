@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using T = GvPackedObjectType;
 
 // Runs commands in order on a fresh grid with one scripted stream.
@@ -272,6 +274,15 @@ TEST(GvCaveCommandCopies, TranslateMovesPositionsOnly) {
     style.apply(grid, stream);
     dirt.apply(grid, stream);
     EXPECT_EQ(grid.styleAt(0, 0), 3);
+}
+
+TEST(GvCaveCommandCopies, TranslateStopsAtTheEndsOfTheIntRange) {
+    // Offsets piled up by nested macro calls must not wrap a far-away position
+    // around into the cave.
+    GvCmdSet set(INT_MAX - 1, 0, T::bomb);
+    set.translate(10, 0);
+    set.translate(-(INT_MAX - 1), 0);
+    EXPECT_EQ(draw(3, 1, set), " b \n");
 }
 
 TEST(GvCaveCommandCopies, ClonesAreIndependent) {
