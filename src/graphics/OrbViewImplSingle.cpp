@@ -30,8 +30,27 @@ OrbViewImplSingle::~OrbViewImplSingle() {
     }
 }
 
-bool OrbViewImplSingle::displayAvailable() {
+namespace {
+
+// SDL falls back to drivers that draw nowhere when no display is reachable; a game
+// window there would run unseen and could never be closed, so they count as none.
+bool initVisibleVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const std::string name = driver != nullptr ? driver : "";
+    if (name.empty() || name == "offscreen" || name == "dummy") {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool OrbViewImplSingle::displayAvailable() {
+    if (!initVisibleVideo()) {
         return false;
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -76,7 +95,7 @@ bool OrbViewImplSingle::open() {
         return true;
     }
     if (!platform_->videoReady) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        if (!initVisibleVideo()) {
             return false;
         }
         platform_->videoReady = true;

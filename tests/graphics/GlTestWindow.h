@@ -1,0 +1,112 @@
+#pragma once
+
+#include "graphics/OrbView.h"
+#include "graphics/OrbViewImplSingle.h"
+
+#include <GL/gl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Skips the current test when no display can be opened (outside xvfb-run).
+#define GRAVIK_REQUIRE_DISPLAY()                                                                   \
+    do {                                                                                           \
+        if (!OrbViewImplSingle::displayAvailable()) {                                              \
+            GTEST_SKIP() << "No display: window and GL tests need one; run them under xvfb-run";   \
+        }                                                                                          \
+    } while (0)
+
+// A view whose drawing a test supplies. It records what the window layer tells it.
+class GlTestView : public OrbView {
+public:
+    explicit GlTestView(OrbViewImpl& impl, int mode = OrbWindowNormal, OrbWindowRect rect = {})
+        : OrbView(impl), mode_(mode), rect_(rect) {}
+
+    void draw() override {
+        ++draws;
+        if (onDraw) {
+            onDraw();
+        }
+    }
+    bool initialPlacement(int& mode, OrbWindowRect& rect) override {
+        mode = mode_;
+        rect = rect_;
+        return true;
+    }
+    void graphicsCreated(int width, int height) override {
+        created.emplace_back(width, height);
+        if (onCreated) {
+            onCreated();
+        }
+    }
+    void graphicsReleased() override {
+        ++released;
+        if (onReleased) {
+            onReleased();
+        }
+    }
+    void resized(int width, int height) override { sizes.emplace_back(width, height); }
+    bool keyEvent(int key, int state, int modifiers) override {
+        keys.push_back({key, state, modifiers});
+        return true;
+    }
+    bool mouseButton(int button, int action, int x, int y, int modifiers) override {
+        buttons.push_back({button, action, x, y, modifiers});
+        return true;
+    }
+    bool mouseMove(int x, int y, int) override {
+        moves.push_back({x, y});
+        return true;
+    }
+    void focusChanged(bool focused) override { focusCalls.push_back(focused); }
+    void advance(double seconds) override {
+        advanced.push_back(seconds);
+        if (onAdvance) {
+            onAdvance();
+        }
+    }
+    void saveState() override { ++saves; }
+
+    std::function<void()> onDraw;
+    std::function<void()> onCreated;
+    std::function<void()> onReleased;
+    std::function<void()> onAdvance;
+    int draws = 0;
+    int released = 0;
+    int saves = 0;
+    std::vector<std::pair<int, int>> created;
+    std::vector<std::pair<int, int>> sizes;
+    std::vector<std::vector<int>> keys;
+    std::vector<std::vector<int>> buttons;
+    std::vector<std::vector<int>> moves;
+    std::vector<bool> focusCalls;
+    std::vector<double> advanced;
+
+private:
+    int mode_;
+    OrbWindowRect rect_;
+};
+
+// Reads the whole drawable as RGBA, bottom row first.
+inline std::vector<unsigned char> readPixels(int width, int height) {
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// The RGB of pixel (x, y) counted from the bottom-left, packed as 0xRRGGBB.
+inline unsigned rgbAt(const std::vector<unsigned char>& pixels, int width, int x, int y) {
+    const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 4;
+    return (unsigned(pixels[i]) << 16) | (unsigned(pixels[i + 1]) << 8) | pixels[i + 2];
+}
+
+// Sets the GL state the game draws with: textures, smooth shading, alpha blending.
+inline void setUpDrawingState() {
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
