@@ -13,10 +13,8 @@
 #include <optional>
 #include <utility>
 
-namespace {
-
-int compareNoCase(const std::string& a, std::size_t aLength, const std::string& b,
-                  std::size_t bLength) {
+static int compareNoCase(const std::string& a, std::size_t aLength, const std::string& b,
+                         std::size_t bLength) {
     const std::size_t common = std::min(aLength, bLength);
     for (std::size_t i = 0; i < common; ++i) {
         const int ca = std::tolower(static_cast<unsigned char>(a[i]));
@@ -28,7 +26,7 @@ int compareNoCase(const std::string& a, std::size_t aLength, const std::string& 
     return aLength == bLength ? 0 : aLength < bLength ? -1 : 1;
 }
 
-std::size_t trailingDigitsStart(const std::string& text) {
+static std::size_t trailingDigitsStart(const std::string& text) {
     std::size_t start = text.size();
     while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1]))) {
         --start;
@@ -37,8 +35,8 @@ std::size_t trailingDigitsStart(const std::string& text) {
 }
 
 // Compares two runs of decimal digits by value, however long they are.
-int compareNumbers(const std::string& a, std::size_t aStart, const std::string& b,
-                   std::size_t bStart) {
+static int compareNumbers(const std::string& a, std::size_t aStart, const std::string& b,
+                          std::size_t bStart) {
     while (aStart + 1 < a.size() && a[aStart] == '0') {
         ++aStart;
     }
@@ -54,7 +52,7 @@ int compareNumbers(const std::string& a, std::size_t aStart, const std::string& 
     return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
-int compareEntries(const GvLevelPackEntry& a, const GvLevelPackEntry& b) {
+static int compareEntries(const GvLevelPackEntry& a, const GvLevelPackEntry& b) {
     if (const int byName = compareNaturally(a.name, b.name); byName != 0) {
         return byName;
     }
@@ -66,8 +64,8 @@ int compareEntries(const GvLevelPackEntry& a, const GvLevelPackEntry& b) {
 
 // A plain top-down merge sort: stable, and safe whatever the comparison does, since
 // natural order is not transitive for every mix of names.
-void mergeSort(GvLevelPackList& items, GvLevelPackList& scratch, std::size_t begin,
-               std::size_t end) {
+static void mergeSort(GvLevelPackList& items, GvLevelPackList& scratch, std::size_t begin,
+                      std::size_t end) {
     if (end - begin < 2) {
         return;
     }
@@ -97,7 +95,7 @@ void mergeSort(GvLevelPackList& items, GvLevelPackList& scratch, std::size_t beg
     }
 }
 
-bool isPackFileName(const std::string& name) {
+static bool isPackFileName(const std::string& name) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos) {
         return false;
@@ -107,7 +105,7 @@ bool isPackFileName(const std::string& name) {
            compareNoCase(extension, extension.size(), ".bd", 3) == 0;
 }
 
-void copyHeader(const GvLevelPack& pack, GvLevelPackEntry& entry) {
+static void copyHeader(const GvLevelPack& pack, GvLevelPackEntry& entry) {
     entry.name = pack.name;
     entry.description = pack.description;
     entry.author = pack.author;
@@ -116,7 +114,7 @@ void copyHeader(const GvLevelPack& pack, GvLevelPackEntry& entry) {
     entry.email = pack.email;
 }
 
-void readHeader(GvLevelPackEntry& entry) {
+static void readHeader(GvLevelPackEntry& entry) {
     try {
         const std::unique_ptr<OrbFileStream> stream = OrbFileStream::open(entry.path, false);
         if (stream) {
@@ -129,8 +127,6 @@ void readHeader(GvLevelPackEntry& entry) {
     } catch (const std::exception&) {
     }
 }
-
-} // namespace
 
 int compareNaturally(const std::string& a, const std::string& b) {
     const std::size_t aDigits = trailingDigitsStart(a);

@@ -14,12 +14,10 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
 constexpr char kMagic[4] = {'G', 'v', 'H', 'S'};
 constexpr int kWrittenVersion = 1;
 
-std::uint32_t readLittleEndian(OrbStream& stream, int bytes) {
+static std::uint32_t readLittleEndian(OrbStream& stream, int bytes) {
     std::uint8_t buffer[4] = {};
     stream.read(buffer, bytes);
     std::uint32_t value = 0;
@@ -29,33 +27,31 @@ std::uint32_t readLittleEndian(OrbStream& stream, int bytes) {
     return value;
 }
 
-int readInt32(OrbStream& stream) {
+static int readInt32(OrbStream& stream) {
     return static_cast<int>(readLittleEndian(stream, 4));
 }
 
-void writeLittleEndian(OrbStream& stream, std::uint32_t value, int bytes) {
+static void writeLittleEndian(OrbStream& stream, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         stream.putByte(static_cast<int>((value >> (8 * i)) & 0xFF));
     }
 }
 
-void writeInt32(OrbStream& stream, int value) {
+static void writeInt32(OrbStream& stream, int value) {
     writeLittleEndian(stream, static_cast<std::uint32_t>(value), 4);
 }
 
-bool readMagic(OrbStream& stream) {
+static bool readMagic(OrbStream& stream) {
     char magic[4] = {};
     stream.read(magic, 4);
     return std::memcmp(magic, kMagic, 4) == 0;
 }
 
 // Totals grow with every completion; they stop at the largest int rather than wrap.
-int addClamped(int a, int b) {
+static int addClamped(int a, int b) {
     const long long sum = static_cast<long long>(a) + b;
     return sum > INT_MAX ? INT_MAX : sum < INT_MIN ? INT_MIN : static_cast<int>(sum);
 }
-
-} // namespace
 
 GvStatistics::GvStatistics(std::string vendor, std::string product)
     : vendor_(std::move(vendor)), product_(std::move(product)),
