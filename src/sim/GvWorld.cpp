@@ -312,10 +312,17 @@ void GvWorld::advance(double seconds) {
 GvInputBits GvWorld::chooseInput() {
     GvInputBits input = 0;
     if (replaying) {
+        // A run of no ticks (from a damaged recording) is skipped rather than
+        // played forever or left to hold up the end of the replay.
+        const auto dropEmptyRuns = [this] {
+            while (!replay_input.empty() && replay_input.front().count <= 0)
+                replay_input.erase(replay_input.begin());
+        };
+        dropEmptyRuns();
         if (!replay_input.empty()) {
             input = replay_input.front().moves;
-            if (--replay_input.front().count <= 0)
-                replay_input.erase(replay_input.begin());
+            --replay_input.front().count;
+            dropEmptyRuns();
         }
         if (replay_input.empty())
             replay_done = true;

@@ -68,14 +68,16 @@ TEST(GvObjectFactory, PackedTypesMakeTheTabledObjects) {
         EXPECT_EQ(object->kind(), row.kind);
         EXPECT_EQ(object->isFalling(), row.falling);
         EXPECT_EQ(object->style(), row.kind == K::space ? 0 : 7);
-        if (const auto* wall = dynamic_cast<const GvGrowingWallObject*>(object.get()))
+        if (const auto* wall = dynamic_cast<const GvGrowingWallObject*>(object.get())) {
             EXPECT_EQ(wall->mask, row.extra);
+        }
         if (const auto* firefly = dynamic_cast<const GvFireflyObject*>(object.get())) {
             EXPECT_EQ(firefly->direction, row.extra);
             EXPECT_FLOAT_EQ(firefly->angle(), float(row.extra) * 90.0f);
         }
-        if (const auto* butterfly = dynamic_cast<const GvButterflyObject*>(object.get()))
+        if (const auto* butterfly = dynamic_cast<const GvButterflyObject*>(object.get())) {
             EXPECT_EQ(butterfly->direction, row.extra);
+        }
     }
 }
 

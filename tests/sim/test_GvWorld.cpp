@@ -514,6 +514,19 @@ TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
     EXPECT_EQ(world.state, GvWorldState::Ended);
 }
 
+TEST(GvWorldInput, EmptyRunsInAReplayAreSkipped) {
+    GvWorld world;
+    GvWorldText::parse(world, "@..\n");
+    world.pre_game_ticks = 0;
+    world.game_ticks = 1000;
+    world.startReplay({{kInputLeft, 0}, {kInputRight, 2}, {kInputUp, -4}});
+    tickOnce(world, 2);
+    EXPECT_EQ(world.input_record, (GvInputRecording{{kInputRight, 2}}));
+    EXPECT_TRUE(world.replay_done);
+    tickOnce(world);
+    EXPECT_EQ(world.state, GvWorldState::Ended);
+}
+
 TEST(GvWorldInput, ReplayRunningOutEndsAPlayerGoneGame) {
     GvWorld world;
     world.reset(3, 1, GvWrapMode::none);
