@@ -12,6 +12,7 @@
 #include <cstring>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <utility>
 
 constexpr char kMagic[4] = {'G', 'v', 'H', 'S'};
@@ -47,6 +48,13 @@ static bool readMagic(OrbStream& stream) {
     return std::memcmp(magic, kMagic, 4) == 0;
 }
 
+// Only regular files are opened: a pipe or a device in the file's place would block or
+// never end.
+static std::unique_ptr<OrbFileStream> openForReading(const std::string& path) {
+    const std::optional<OrbFolder::FileInfo> info = OrbFolder::info(path);
+    return info && info->isRegularFile ? OrbFileStream::open(path, false) : nullptr;
+}
+
 // Totals grow with every completion; they stop at the largest int rather than wrap.
 static int addClamped(int a, int b) {
     const long long sum = static_cast<long long>(a) + b;
@@ -65,11 +73,10 @@ void GvStatistics::load(const std::string& packFileName) {
     if (packName_.empty()) {
         return;
     }
-    std::unique_ptr<OrbFileStream> stream =
-        OrbFileStream::open(folder_ + packName_ + ".stats", false);
+    std::unique_ptr<OrbFileStream> stream = openForReading(folder_ + packName_ + ".stats");
     if (!stream) {
-        stream = OrbFileStream::open(
-            userDataFolder(vendor_, product_) + "High Scores/" + packName_ + ".stats", false);
+        stream = openForReading(userDataFolder(vendor_, product_) + "High Scores/" + packName_ +
+                                ".stats");
     }
     if (!stream) {
         return;

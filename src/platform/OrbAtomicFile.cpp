@@ -9,7 +9,9 @@
 
 OrbAtomicFile::ReadStatus OrbAtomicFile::read(const std::string& path, std::string& bytes) {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking so that a pipe in the file's place is refused instead of waited on;
+    // regular files read the same either way.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
     }

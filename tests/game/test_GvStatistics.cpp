@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -315,6 +316,13 @@ TEST_F(GvStatisticsTest, LegacyFolderIsReadButNeverWritten) {
     again.load("mine.grv");
     EXPECT_EQ(again.records().size(), 2u);
     EXPECT_EQ(again.records(), stats.records());
+
+    // A pipe in place of the file is not waited on: it counts as no file.
+    std::filesystem::create_directories(dataFolder_ + "Statistics");
+    ASSERT_EQ(mkfifo(statsPath("piped.grv").c_str(), 0600), 0);
+    again.load("piped.grv");
+    EXPECT_EQ(again.packName(), "piped.grv");
+    EXPECT_TRUE(again.records().empty());
 
     // A pack without any file starts empty and is saved normally.
     again.load("fresh.grv");

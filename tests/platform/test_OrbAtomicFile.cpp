@@ -43,6 +43,9 @@ TEST_F(OrbFileTest, WriteReplacesWholeFileAndReadTellsMissingFromFailed) {
     EXPECT_EQ(bytes, "");
 
     EXPECT_EQ(OrbAtomicFile::read(folder_, bytes), OrbAtomicFile::ReadStatus::Failed);
+    ASSERT_EQ(mkfifo((folder_ + "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(OrbAtomicFile::read(folder_ + "pipe", bytes), OrbAtomicFile::ReadStatus::Failed);
+    std::filesystem::remove(folder_ + "pipe");
     EXPECT_EQ(OrbAtomicFile::read(path + "/below", bytes), OrbAtomicFile::ReadStatus::Missing);
     EXPECT_FALSE(OrbAtomicFile::write(folder_ + "none/data.bin", "x", 1));
     EXPECT_FALSE(OrbAtomicFile::write(folder_, "x", 1));
