@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <system_error>
 
 namespace {
@@ -51,6 +52,10 @@ OrbAudioDevice::~OrbAudioDevice() {
 int OrbAudioDevice::format() const {
     return source_ && source_->format() == OrbAudioModule::kStereo16 ? OrbAudioModule::kStereo16
                                                                      : OrbAudioModule::kMono16;
+}
+
+uint32_t OrbAudioDevice::clockSeed() {
+    return static_cast<uint32_t>(std::time(nullptr));
 }
 
 void OrbAudioDevice::setGain(float gain) {

@@ -42,6 +42,10 @@ public:
     // the output gain applied, or zeros for silence. Not while the device is open.
     void fillBlock(int16_t* samples, int frames);
 
+    // The current time in whole seconds, for seeding the effects' pitch generators
+    // with something that differs from run to run (synthesis itself reads no clock).
+    static uint32_t clockSeed();
+
     // Called from the system's audio thread with room for `bytes` bytes.
     void feed(uint8_t* stream, int bytes);
 

@@ -60,6 +60,18 @@ TEST(OrbSimpleSfxVoice, RandomPitchFromTheVoicesGenerator) {
     renderBlock(voice);
     EXPECT_EQ(voice.randomState(), 2831870u);
     EXPECT_EQ(voice.carrier().frequency(), 3440);
+
+    // A range written upside down still yields pitches inside it.
+    OrbSfxDefinition reversed = tableRow(6);
+    reversed.minFrequency = 500;
+    reversed.maxFrequency = 400;
+    OrbSimpleSfxVoice upsideDown(44100, reversed, 0);
+    for (int note = 0; note < 20; ++note) {
+        upsideDown.trigger(true);
+        renderBlock(upsideDown);
+        EXPECT_GE(upsideDown.carrier().frequency(), 400);
+        EXPECT_LT(upsideDown.carrier().frequency(), 500);
+    }
 }
 
 TEST(OrbSimpleSfxVoice, RepeatedRequestsInOneBlockStartOneNote) {
