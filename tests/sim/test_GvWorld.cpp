@@ -638,11 +638,18 @@ TEST(GvWorldRules, AmoebaFateFollowsTheScan) {
     world.amoeba_size_limit = 10;
     tickOnce(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::diamond);
-    GvWorldText::parse(world, "a.\n");
-    world.amoeba_size_limit = 10;
-    world.tick_count = -1; // the dirt cell counts as written in the coming tick
-    tickOnce(world);
-    EXPECT_EQ(world.amoeba_fate, GvObjectKind::diamond);
+    for (bool writeAhead : {false, true}) {
+        GvWorldText::parse(world, " a \n");
+        world.amoeba_size_limit = 10;
+        Probe* probe = putProbe(world, 0, 0);
+        if (writeAhead) {
+            probe->action = [](GvWorld& w, int, int) {
+                w.placeObject(2, 0, createObjectOfKind(GvObjectKind::dirt));
+            };
+        }
+        tickOnce(world);
+        EXPECT_EQ(world.amoeba_fate, writeAhead ? GvObjectKind::diamond : GvObjectKind::amoeba);
+    }
 
     // The missing neighbour beyond an edge does not count as free.
     GvWorldText::parse(world, "a\n");
