@@ -152,7 +152,7 @@ public:
 
     // The program clock in seconds, handed in by whoever advances the world (the
     // simulation never reads a clock); it dates quota_flash_time.
-    double clock = 0.0;
+    double clock_time = 0.0;
 
 private:
     int index(int col, int row) const { return col + row * width; }
