@@ -38,3 +38,23 @@ int GvBombObject::hitResponse() const {
 int GvBombObject::blastResponse() const {
     return 1;
 }
+
+GvWorldEvent GvBombObject::fallEvent() const {
+    return GvWorldEvent::bomb;
+}
+
+bool GvBombObject::beforeFall(GvWorld& world, int col, int row) {
+    if (fuse_end < 0 || world.tick_count < fuse_end)
+        return false;
+    world.explode(col, row, GvObjectKind::space);
+    return true;
+}
+
+void GvBombObject::landed(GvWorld& world) {
+    ignite(world);
+}
+
+void GvBombObject::afterFall(GvWorld& world) {
+    if (fuse_end >= 0)
+        world.raiseEvent(GvWorldEvent::fuse);
+}

@@ -18,4 +18,13 @@ public:
 
     // Tick count at which the bomb explodes; -1 while unlit.
     int fuse_end = -1;
+
+protected:
+    GvWorldEvent fallEvent() const override;
+    // Explodes when the fuse has burnt down, wherever the bomb then is.
+    bool beforeFall(GvWorld& world, int col, int row) override;
+    // A bomb lights itself when it lands.
+    void landed(GvWorld& world) override;
+    // A lit fuse keeps its sound going.
+    void afterFall(GvWorld& world) override;
 };

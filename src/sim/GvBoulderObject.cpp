@@ -31,3 +31,11 @@ int GvBoulderObject::hitResponse() const {
 int GvBoulderObject::blastResponse() const {
     return 2;
 }
+
+GvWorldEvent GvBoulderObject::fallEvent() const {
+    return GvWorldEvent::boulder;
+}
+
+GvObjectKind GvBoulderObject::magicWallKind() const {
+    return GvObjectKind::diamond;
+}

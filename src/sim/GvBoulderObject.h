@@ -13,4 +13,9 @@ public:
     bool isGravityObject() const override;
     int hitResponse() const override;
     int blastResponse() const override;
+
+protected:
+    GvWorldEvent fallEvent() const override;
+    // An active magic wall turns a boulder into a diamond.
+    GvObjectKind magicWallKind() const override;
 };

@@ -1,5 +1,7 @@
 #include "sim/GvDiamondObject.h"
 
+#include "sim/GvWorld.h"
+
 GvObjectKind GvDiamondObject::kind() const {
     return GvObjectKind::diamond;
 }
@@ -30,4 +32,32 @@ int GvDiamondObject::hitResponse() const {
 
 int GvDiamondObject::blastResponse() const {
     return 2;
+}
+
+void GvDiamondObject::animate(GvWorld& world, float tickDelta, float seconds) {
+    GvFallingObjectBase::animate(world, tickDelta, seconds);
+    if (sparkling) {
+        sparkle_angle -= 10.0f * tickDelta;
+        sparkle_life -= kSparkleDecay * tickDelta;
+        sparkling = sparkle_life > 0.0f;
+    }
+}
+
+GvWorldEvent GvDiamondObject::fallEvent() const {
+    return GvWorldEvent::diamond;
+}
+
+GvObjectKind GvDiamondObject::magicWallKind() const {
+    return GvObjectKind::boulder;
+}
+
+void GvDiamondObject::afterFall(GvWorld& world) {
+    if (sparkling)
+        return;
+    if (world.cosmetic_random.nextUnit() < kSparkleChance) {
+        sparkle_life = kSparkleLife;
+        sparkle_seed = int(world.cosmetic_random.next() & 0x7fffffffu);
+        sparkling = true;
+        sparkle_angle = world.cosmetic_random.nextUnit() * 360.0f;
+    }
 }

@@ -8,6 +8,11 @@
 // only.
 class GvMagicWallObject : public GvClippedObjectBase {
 public:
+    // Keeps the wall's sound going and lights its sparkles while the walls are active.
+    void tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) override;
+    // Turns and shrinks the sparkles; a burnt-out one is replaced while the walls
+    // are active and dropped otherwise.
+    void animate(GvWorld& world, float tickDelta, float seconds) override;
     GvObjectKind kind() const override;
     bool isDiggable() const override;
     bool isCollectable() const override;
@@ -27,4 +32,7 @@ public:
 
     static constexpr int kMaxSparkles = 4;
     std::vector<Sparkle> sparkles;
+
+private:
+    static Sparkle newSparkle(GvWorld& world);
 };
