@@ -7,6 +7,8 @@ class GvGrowingWallObject : public GvClippedObjectBase {
 public:
     GvGrowingWallObject() = default;
     explicit GvGrowingWallObject(int growMask) : mask(growMask) {}
+    // Grows one new piece into every free allowed neighbour (up, down, left, right).
+    void tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) override;
     GvObjectKind kind() const override;
     bool isDiggable() const override;
     bool isCollectable() const override;
