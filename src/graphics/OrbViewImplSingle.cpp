@@ -34,17 +34,24 @@ namespace {
 
 // SDL falls back to drivers that draw nowhere when no display is reachable; a game
 // window there would run unseen and could never be closed, so they count as none.
+// A display server busy closing an earlier connection now and then refuses a new
+// one, so a refusal is retried a few times before the display counts as missing.
 bool initVisibleVideo() {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        return false;
-    }
-    const char* driver = SDL_GetCurrentVideoDriver();
-    const std::string name = driver != nullptr ? driver : "";
-    if (name.empty() || name == "offscreen" || name == "dummy") {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0) {
+            SDL_Delay(20);
+        }
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            continue;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string name = driver != nullptr ? driver : "";
+        if (!name.empty() && name != "offscreen" && name != "dummy") {
+            return true;
+        }
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return false;
     }
-    return true;
+    return false;
 }
 
 } // namespace
@@ -455,26 +462,23 @@ bool OrbViewImplSingle::setFullScreen(bool on) {
             savedRect_ = current;
             restoreSavedRect_ = true;
         }
+        // A borderless window on top of everything, covering the whole monitor: the
+        // same on every window manager, and on none at all.
         const OrbWindowRect monitor = layout.fullScreenRect(current);
-        // Move onto the chosen monitor first: SDL fills the monitor the window is on.
-        SDL_SetWindowPosition(window, monitor.left, monitor.top);
-        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-            SDL_SetWindowPosition(window, current.left, current.top);
-            restoreSavedRect_ = false;
-            return false;
-        }
-        // Without a window manager nothing resizes the window: do it directly.
+        SDL_RestoreWindow(window);
+        SDL_SetWindowBordered(window, SDL_FALSE);
+        SDL_SetWindowAlwaysOnTop(window, SDL_TRUE);
         SDL_SetWindowSize(window, monitor.width, monitor.height);
         SDL_SetWindowPosition(window, monitor.left, monitor.top);
     } else {
-        SDL_SetWindowFullscreen(window, 0);
         OrbWindowRect target = savedRect_;
         if (restoreSavedRect_) {
             restoreSavedRect_ = false;
         } else {
             target = layout.halfWorkAreaRect(current, minimumClientWidth_, minimumClientHeight_);
         }
-        SDL_RestoreWindow(window);
+        SDL_SetWindowAlwaysOnTop(window, SDL_FALSE);
+        SDL_SetWindowBordered(window, SDL_TRUE);
         SDL_SetWindowSize(window, target.width, target.height);
         SDL_SetWindowPosition(window, target.left, target.top);
     }

@@ -4,6 +4,7 @@
 #include "graphics/OrbViewImplSingle.h"
 
 #include <GL/gl.h>
+#include <SDL.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
