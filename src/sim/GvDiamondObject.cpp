@@ -39,7 +39,9 @@ void GvDiamondObject::animate(GvWorld& world, float tickDelta, float seconds) {
     if (sparkling) {
         sparkle_angle -= 10.0f * tickDelta;
         sparkle_life -= kSparkleDecay * tickDelta;
-        sparkling = sparkle_life > 0.0f;
+        // 0.36 and 0.04 are not exact in float: without the margin the rounding
+        // left over after nine ticks would keep the sparkle for a tenth.
+        sparkling = sparkle_life > 1e-5f;
     }
 }
 
