@@ -26,4 +26,4 @@ export ASAN_OPTIONS=detect_leaks=1
 "$build/tools/fuzz/fuzz_levelpack" -max_total_time="$seconds" -max_len=8192 \
     -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
     -dict=tools/fuzz/grv.dict -artifact_prefix="$artifacts/" \
-    "$corpus" tools/fuzz/corpus
+    "$corpus" tools/fuzz/corpus $( [ -d tests/data/fuzz-seeds ] && echo tests/data/fuzz-seeds )

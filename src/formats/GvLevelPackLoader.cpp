@@ -1,21 +1,12 @@
 #include "formats/GvLevelPackLoader.h"
 
+#include "formats/GvBdcffParser.h"
+#include "formats/GvGrv1Parser.h"
 #include "formats/GvGrvParser.h"
 #include "formats/GvParserMessage.h"
 #include "formats/OrbLineReader.h"
 #include "levelpack/GvLevelPack.h"
 #include "platform/OrbStream.h"
-
-// The readers of the old text format and of BDCFF are separate pieces; until one
-// is present its files are reported as not recognised.
-#if __has_include("formats/GvGrv1Parser.h")
-#include "formats/GvGrv1Parser.h"
-#define GRAVIK_HAVE_GRV1_PARSER 1
-#endif
-#if __has_include("formats/GvBdcffParser.h")
-#include "formats/GvBdcffParser.h"
-#define GRAVIK_HAVE_BDCFF_PARSER 1
-#endif
 
 GvLevelPackFormat detectLevelPackFormat(OrbStream& stream) {
     const int start = stream.tell();
@@ -45,17 +36,9 @@ std::unique_ptr<GvParser> makeParser(GvLevelPackFormat format) {
     case GvLevelPackFormat::grv:
         return std::make_unique<GvGrvParser>();
     case GvLevelPackFormat::grv1:
-#ifdef GRAVIK_HAVE_GRV1_PARSER
         return std::make_unique<GvGrv1Parser>();
-#else
-        return nullptr;
-#endif
     case GvLevelPackFormat::bdcff:
-#ifdef GRAVIK_HAVE_BDCFF_PARSER
         return std::make_unique<GvBdcffParser>();
-#else
-        return nullptr;
-#endif
     case GvLevelPackFormat::unknown:
         break;
     }

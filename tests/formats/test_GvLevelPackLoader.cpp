@@ -147,3 +147,23 @@ TEST(GvLevelPackLoader, ArbitraryBytesNeverCrash) {
         EXPECT_NE(pack == nullptr, messages.empty()) << text;
     }
 }
+
+TEST(GvLevelPackLoader, OtherFormatsGoToTheirReaders) {
+    Messages messages;
+    // The old format has capitalised keywords that the current reader does not know.
+    auto old = load("; old\ngravik 1\nCave 10, 10\n{\nSet 1, 1, BoulderF\n}\n", messages);
+    ASSERT_NE(nullptr, old) << (messages.empty() ? "" : messages[0]);
+    ASSERT_EQ(1, old->caveCount());
+    EXPECT_EQ("A", old->cave(0)->code);
+
+    messages.clear();
+    auto bdcff = load("; comment "
+                      "first\n\n[BDCFF]\n[game]\nName=Seed\n[cave]\nName=One\nCaveTime="
+                      "100\nDiamondsRequired=5\n[map]\n"
+                      "WWWW\nWP.W\nWWWW\n[/map]\n[/cave]\n[/game]\n[/BDCFF]\n",
+                      messages);
+    ASSERT_NE(nullptr, bdcff) << (messages.empty() ? "" : messages[0]);
+    EXPECT_EQ("Seed", bdcff->name);
+    ASSERT_EQ(1, bdcff->caveCount());
+    EXPECT_EQ("A", bdcff->cave(0)->code);
+}
