@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ArtBook.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Writing the drawn art: as a C++ source of zlib streams for the game, and as
+// PNG contact sheets for people to look at.
+class ArtOutput {
+public:
+    // Compresses every frame and writes the source that defines GvArt's tables.
+    // Returns false (with a message on stderr) when writing fails.
+    static bool writeSource(const ArtBook& book, const std::string& path);
+
+    // Writes the whole-book contact sheet, one sheet per image and set, and two
+    // small scenes at 64 and 32 pixels per tile into 'folder'.
+    static bool writeSheets(const ArtBook& book, const std::string& folder);
+
+    // An 8-bit RGBA PNG; rows top first.
+    static bool writePng(const std::string& path, int width, int height,
+                         const std::vector<std::uint8_t>& rgba);
+};
