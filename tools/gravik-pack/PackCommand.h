@@ -1,0 +1,47 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// One command of gravik-pack: its name, a one-line synopsis, the help text, and
+// the function that runs it with the arguments that follow the command name.
+// Results go to `out`, errors to `err`; the result is the exit code.
+//
+// A command lives in a source file of its own named <Name>Command.cpp that defines
+// its accessor below. Commands that need a display (ShotCommand.cpp,
+// PreviewCommand.cpp) are compiled in only when their files exist, so that the
+// others keep working on a machine without one.
+struct PackCommand {
+    using Run = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+    const char* name;
+    const char* synopsis;
+    const char* help;
+    Run run;
+};
+
+// Exit codes shared by all commands.
+constexpr int kPackExitOk = 0;
+// A pack did not load, or a solution did not complete.
+constexpr int kPackExitFailed = 1;
+// The command line was wrong or an input could not be used.
+constexpr int kPackExitUsage = 2;
+
+const PackCommand& checkCommand();
+const PackCommand& infoCommand();
+const PackCommand& mapCommand();
+const PackCommand& traceCommand();
+const PackCommand& verifyCommand();
+const PackCommand& shotCommand();
+const PackCommand& previewCommand();
+
+// The commands that every build has, in the order the help lists them.
+std::vector<const PackCommand*> basicPackCommands();
+
+// Runs gravik-pack: the first argument names the command, or asks for help
+// ("--help", "-h" or "help", optionally followed by a command name); "COMMAND
+// --help" shows that command's help.
+int runPackTool(const std::vector<std::string>& args,
+                const std::vector<const PackCommand*>& commands, std::ostream& out,
+                std::ostream& err);

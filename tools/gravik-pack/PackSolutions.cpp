@@ -1,0 +1,61 @@
+#include "PackSolutions.h"
+
+#include "PackLevel.h"
+#include "PackMoves.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+bool PackSolutions::read(const std::string& path, const GvLevelPack& pack,
+                         std::vector<PackSolution>& solutions, std::string& error) {
+    std::error_code ignored;
+    std::ifstream in;
+    // A folder opens like a file here but reads as empty, which would pass as a
+    // file without solutions.
+    if (!std::filesystem::is_directory(path, ignored)) {
+        in.open(path, std::ios::binary);
+    }
+    if (!in.is_open()) {
+        error = "cannot open the solutions file '" + path + "'.";
+        return false;
+    }
+    std::string text;
+    int lineNumber = 0;
+    while (std::getline(in, text)) {
+        ++lineNumber;
+        const std::size_t comment = text.find(';');
+        if (comment != std::string::npos) {
+            text.erase(comment);
+        }
+        std::istringstream words(text);
+        std::string levelWord;
+        if (!(words >> levelWord)) {
+            continue;
+        }
+        const std::string where = path + ":" + std::to_string(lineNumber) + ": ";
+        PackSolution solution;
+        solution.line = lineNumber;
+        solution.level = PackLevel::parse(pack, levelWord, error);
+        if (solution.level < 0) {
+            error = where + error;
+            return false;
+        }
+        std::string rest;
+        std::getline(words, rest);
+        if (!PackMoves::parse(rest, solution.moves, error)) {
+            error = where + error;
+            return false;
+        }
+        if (solution.moves.empty()) {
+            error = where + "the level has no moves.";
+            return false;
+        }
+        solutions.push_back(std::move(solution));
+    }
+    if (in.bad()) {
+        error = "cannot read the solutions file '" + path + "'.";
+        return false;
+    }
+    return true;
+}

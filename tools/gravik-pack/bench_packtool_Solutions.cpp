@@ -1,0 +1,34 @@
+// Replays every solution of the standard pack headless, as the solution test does,
+// and reports the time for all of them together.
+
+#include "PackPlayer.h"
+#include "PackSolutions.h"
+#include "formats/GvStandardPack.h"
+#include "levelpack/GvLevelPack.h"
+
+#include <benchmark/benchmark.h>
+
+static void replayStandardSolutions(benchmark::State& state) {
+    const auto pack = loadStandardPack();
+    std::vector<PackSolution> solutions;
+    std::string error;
+    if (!PackSolutions::read(GRAVIK_STANDARD_SOLUTIONS, *pack, solutions, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    long long ticks = 0;
+    for (auto _ : state) {
+        for (const PackSolution& solution : solutions) {
+            PackPlayer::Outcome outcome;
+            PackPlayer::play(*pack, solution.level, solution.moves, outcome, error);
+            benchmark::DoNotOptimize(outcome);
+            ticks += outcome.ticks;
+        }
+    }
+    state.counters["solutions"] = static_cast<double>(solutions.size());
+    state.counters["ticks_per_second"] =
+        benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kIsRate);
+}
+BENCHMARK(replayStandardSolutions)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,18 @@
+// gravik-pack: a command-line tool for level designers that loads, inspects and
+// plays level packs headless. See `gravik-pack --help`.
+
+#include "PackCommand.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::vector<const PackCommand*> commands = basicPackCommands();
+#ifdef GRAVIK_PACK_SHOT
+    commands.push_back(&shotCommand());
+#endif
+#ifdef GRAVIK_PACK_PREVIEW
+    commands.push_back(&previewCommand());
+#endif
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return runPackTool(args, commands, std::cout, std::cerr);
+}
