@@ -148,29 +148,22 @@ static C4 shadeBomb(V2 p, float angle, float glow) {
         for (int i = 0; i < 8; ++i) {
             const float a = angle + i * kPi / 4 + kPi / 8;
             const V2 dir{std::cos(a), std::sin(a)};
-            d = std::min(d, sdCapsule(t, dir * 0.25f, dir * 0.38f, 0.03f));
-            d = std::min(d, sdCircle(t, dir * 0.395f, 0.048f));
+            d = std::min(d, sdCapsule(t, dir * 0.25f, dir * 0.37f, 0.04f));
+            d = std::min(d, sdCircle(t, dir * 0.385f, 0.056f));
         }
         return d;
     };
-    auto body = [&](V2 s) { return length(s - c0) - 0.3f; };
+    auto body = [&](V2 s) { return length(s - c0) - 0.31f; };
     C4 out{{0, 0, 0}, 0};
     // Horns behind the body.
     const float hd = horns(p);
     if (hd < kPx) {
-        const V2 t = q;
-        int nearest = 0;
         float best = 1e9f;
         for (int i = 0; i < 8; ++i) {
             const float a = angle + i * kPi / 4 + kPi / 8;
-            const float dd = length(t - V2{std::cos(a), std::sin(a)} * 0.395f);
-            if (dd < best) {
-                best = dd;
-                nearest = i;
-            }
+            best = std::min(best, length(q - V2{std::cos(a), std::sin(a)} * 0.385f));
         }
-        (void)nearest;
-        C4 h = pillow(horns, p, kPx, rgb(0x5a5f68), 0.03f, 2.0f, lightDirection(), 0.5f);
+        C4 h = pillow(horns, p, kPx, rgb(0x7a808c), 0.04f, 2.0f, lightDirection(), 0.5f);
         // Tips glow with the lamp.
         const float tip = 1 - smoothstep(0.0f, 0.05f, best);
         h.c = mix(h.c, mix(rgb(0x802010), rgb(0xffb040), glow), tip * (0.25f + 0.75f * glow));
@@ -178,10 +171,8 @@ static C4 shadeBomb(V2 p, float angle, float glow) {
     }
     const float bd = body(p);
     if (bd < kPx) {
-        const V2 g = gradientOf(body, p, kPx * 0.5f);
-        const float rho = std::min(0.999f, length(q) / 0.3f);
-        V3 n = normalize({q.x / 0.3f, q.y / 0.3f, std::sqrt(1 - rho * rho)});
-        (void)g;
+        const float rho = std::min(0.999f, length(q) / 0.31f);
+        const V3 n = normalize({q.x / 0.31f, q.y / 0.31f, std::sqrt(1 - rho * rho)});
         // A ring of rivets and a seam around the middle, in the turning frame.
         const V2 r = rotate(q, -angle);
         float rivets = 1e9f;
@@ -190,13 +181,14 @@ static C4 shadeBomb(V2 p, float angle, float glow) {
             rivets = std::min(rivets, length(r - V2{std::cos(a), std::sin(a)} * 0.2f) - 0.018f);
         }
         V3 c =
-            rgb(0x30343c) * (0.25f + 0.9f * diffuse(n)) + V3{1, 1, 1} * (0.55f * specular(n, 45));
+            rgb(0x5c6474) * (0.32f + 0.95f * diffuse(n)) + V3{1, 1, 1} * (0.55f * specular(n, 45));
+        // A cool rim light on the shadow side keeps the iron readable on black.
+        c = c + rgb(0x5878b0) *
+                    (0.8f * smoothstep(0.75f, 0.98f, rho) * clamp01(0.3f + (q.x - q.y) * 2.5f));
         const float ring = std::fabs(length(q) - 0.2f);
         c = c * (1 - 0.35f * (1 - smoothstep(0.004f, 0.012f, ring)));
         if (rivets < kPx) {
-            const V3 rn = normalize({(r.x) * 2, (r.y) * 2, 1});
-            (void)rn;
-            c = mix(c, rgb(0x70757e) * (0.5f + 0.8f * diffuse(n)), coverage(rivets, kPx));
+            c = mix(c, rgb(0x8a909a) * (0.5f + 0.8f * diffuse(n)), coverage(rivets, kPx));
         }
         // The lamp: a glass window in the middle that glows red to white-hot.
         const float ld = length(q) - 0.085f;

@@ -247,10 +247,10 @@ std::vector<ArtSegment> ArtFont::strokes(int code, const ArtGlyphStyle& style) {
         return out;
     }
     const float r = style.strokeRadius, adv = advance(code);
-    float bearing = 3.2f;
+    float bearing = 2.3f;
     switch (widthClass(code)) {
     case Width::Narrow:
-        bearing = 2.6f;
+        bearing = 2.2f;
         break;
     case Width::Bracket:
         bearing = 2.4f;

@@ -10,7 +10,7 @@
 // 2.25 units above the bottom of a glyph cell.
 struct ArtGlyphStyle {
     float strokeRadius = 1.85f; // half the stroke width
-    float capHeight = 19.0f;    // from the baseline to the top of a capital
+    float capHeight = 20.0f;    // from the baseline to the top of a capital
     float baseline = 2.25f;
     float cornerRadius = 4.5f; // rounding of the square letterforms
 };

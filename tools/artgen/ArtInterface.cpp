@@ -16,7 +16,7 @@ ArtPicture drawLogo() {
     for (char c : word) {
         units += ArtFont::advance(c);
     }
-    const float sx = 930.0f / units, sy = 8.6f;
+    const float sx = 930.0f / units, sy = 8.2f;
     const float left = (w - units * sx) / 2 + 2, bottom = 36 - style.baseline * sy;
     std::vector<ArtSegment> segs;
     float pen = 0;
@@ -82,25 +82,16 @@ ArtPicture drawLogo() {
 }
 
 ArtPicture drawDivider() {
+    // A slim metal rule with a warm line of light along its middle; the same
+    // all along, so it repeats at any length.
     ArtCanvas canvas(64, 64);
     canvas.paint([](V2 p) {
-        const float v = p.y - 0.5f;
-        const float a = 1 - smoothstep(0.26f, 0.34f, std::fabs(v));
-        // A rounded metal bar: lighter on top, a bright groove in the middle.
-        const float ny = clamp01(v / 0.3f);
-        V3 c = mix(rgb(0x3c4a5c), rgb(0xb8c8d8), 0.5f + 0.5f * v / 0.3f);
-        c = c * (0.75f + 0.25f * std::sqrt(std::max(0.0f, 1 - ny * ny)));
-        const float groove = 1 - smoothstep(0.02f, 0.07f, std::fabs(v + 0.01f));
-        c = mix(c, rgb(0xffd070), groove * 0.9f);
-        // One rivet per repeat.
-        const float rd = length(V2{(p.x - 0.5f) * 64, v * 64}) - 6;
-        if (rd < 1) {
-            const V2 g = normalize2(V2{(p.x - 0.5f), v});
-            const V3 n = domeNormal(g, rd / 6, 1);
-            const V3 rc =
-                rgb(0x8090a0) * (0.3f + 0.9f * diffuse(n)) + V3{1, 1, 1} * (0.6f * specular(n, 30));
-            c = mix(c, rc, coverage(rd, 1));
-        }
+        const float v = (p.y - 0.5f) / 0.3f;
+        const float a = 1 - smoothstep(0.8f, 1.0f, std::fabs(v));
+        const float tube = std::sqrt(std::max(0.0f, 1 - v * v));
+        V3 c = mix(rgb(0x28303c), rgb(0x9aa8b8), clamp01(0.5f + 0.5f * v)) * (0.6f + 0.4f * tube);
+        const float core = std::exp(-v * v * 40);
+        c = mix(c, rgb(0xffd27a), core * 0.9f);
         return C4{c, a};
     });
     return finish(canvas, ArtFormat::Rgba);

@@ -431,6 +431,20 @@ bool ArtOutput::writeSheets(const ArtBook& book, const std::string& folder) {
     }
     ok = sheet.save(folder + "/contact-sheet.png") && ok;
     drawScene(book, 64, folder + "/scene-64.png");
+    // Lettering at the sizes the menus and the status line use.
+    Sheet text(1200, 330, {0.05f, 0.05f, 0.08f});
+    int ty = 8;
+    for (float size : {12.0f, 16.0f, 22.0f, 30.0f, 44.0f}) {
+        std::string sample = "START OPTIONS 0123456789 ";
+        for (int code = 16; code <= 31; ++code) {
+            sample += static_cast<char>(code);
+        }
+        text.text(sample, 8, ty, size);
+        ty += static_cast<int>(size * 1.3f) + 8;
+    }
+    text.text("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG! (LEVEL 3: 42%) [A-Z] #$&*+=@^_", 8, ty,
+              26);
+    text.save(folder + "/text.png");
     drawScene(book, 32, folder + "/scene-32.png");
     if (!ok) {
         std::cerr << "artgen: cannot write the sheets into " << folder << "\n";

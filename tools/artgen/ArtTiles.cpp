@@ -225,32 +225,34 @@ static float slimeHeight(V2 p, float t) {
 static C4 shadeSlime(V2 p, float t, const HeightGrid& grid) {
     const float wob = grid.height(p);
     const V2 s = grid.slope(p);
-    V3 n = normalize({-s.x * 0.035f, -s.y * 0.035f, 1});
-    V3 col = mix(rgb(0x220a44), rgb(0xa868f0), clamp01(0.5f + 1.1f * wob));
-    float alpha = 0.9f;
+    V3 n = normalize({-s.x * 0.07f, -s.y * 0.07f, 1});
+    const float depth = clamp01(0.5f + 1.3f * wob);
+    V3 col = mix(rgb(0x16062e), rgb(0x8a48d8), depth);
+    col = mix(col, rgb(0xc8a0ff), smoothstep(0.75f, 1.0f, depth) * 0.5f);
     // Bubbles: each rises one full picture height per loop.
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 7; ++i) {
         const float bx = hashUnit(i, 0, 0, 502);
         const float by = hashUnit(i, 1, 0, 502) + t;
-        const float br = 0.03f + 0.045f * hashUnit(i, 2, 0, 502);
+        const float br = 0.045f + 0.05f * hashUnit(i, 2, 0, 502);
         V2 d{p.x - bx, p.y - by};
         d.x -= std::round(d.x);
         d.y -= std::round(d.y);
         d.x -= 0.015f * std::sin(2 * kPi * (t * 2 + i * 0.3f));
         const float bd = length(d) - br;
         if (bd < 0.01f) {
-            const float rim = 1 - smoothstep(0.0f, 0.012f, std::fabs(bd + 0.006f));
-            col = mix(col, rgb(0xf0d8ff), rim * 0.85f);
-            const float glint =
-                1 - smoothstep(0.0f, br * 0.35f, length(d - V2{-br * 0.4f, br * 0.4f}));
-            col = mix(col, V3{1, 1, 1}, glint * 0.8f);
             if (bd < 0) {
-                col = col * 0.9f + rgb(0x6040a0) * 0.1f;
+                // Inside, the bubble is a lighter dome that bends the light.
+                const V2 u = d * (1 / br);
+                const V3 bn = normalize({u.x, u.y, std::sqrt(std::max(0.05f, 1 - dot(u, u)))});
+                col = mix(col, rgb(0x9a68e0) * (0.5f + 0.6f * diffuse(bn)), 0.55f);
+                n = normalize(n + bn * 0.6f);
             }
+            const float rim = 1 - smoothstep(0.0f, 0.01f, std::fabs(bd + 0.005f));
+            col = mix(col, rgb(0xf0e0ff), rim * 0.7f);
         }
     }
-    col = col * (0.5f + 0.6f * diffuse(n)) + V3{1, 0.9f, 1} * (0.5f * specular(n, 50));
-    return {col, alpha};
+    col = col * (0.55f + 0.55f * diffuse(n)) + V3{1, 0.92f, 1} * (0.75f * specular(n, 60));
+    return {col, 0.94f};
 }
 
 std::vector<ArtPicture> drawSlime() {
