@@ -190,6 +190,21 @@ TEST(GvFalling, StampedSideCellWaitsUnderGravik1ButNotRetro) {
     }
 }
 
+TEST(GvFalling, TargetEmptiedEarlierInTheTickUnderWrap) {
+    // Under vertical wrap the cell below the bottom row is scanned first; the
+    // player leaves it before the boulder's turn.
+    for (GvPhysics physics : {GvPhysics::gravik_1, GvPhysics::retro}) {
+        GvWorld world;
+        setUp(world, pic({"@ ", "WW", "r "}), physics, GvWrapMode::vertical);
+        world.startReplay({{kInputRight, 1}, {0, 5}});
+        tickOnce(world);
+        if (physics == GvPhysics::retro)
+            EXPECT_EQ(text(world), pic({"R@", "WW", "  "}));
+        else
+            EXPECT_EQ(text(world), pic({" @", "WW", "r "}));
+    }
+}
+
 TEST(GvFalling, EdgesAndWrapping) {
     GvWorld world;
     // No wrap: the bottom row never falls.
