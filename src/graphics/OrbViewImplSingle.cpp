@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 // The SDL handles, kept out of the header so that no SDL type reaches the layers
@@ -62,6 +63,34 @@ bool OrbViewImplSingle::displayAvailable() {
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return true;
+}
+
+void OrbViewImplSingle::setWindowIcon(const unsigned char* rgba, int width, int height) {
+    if (rgba == nullptr || width <= 0 || height <= 0) {
+        return;
+    }
+    // SDL takes rows top first.
+    const std::size_t row = static_cast<std::size_t>(width) * 4;
+    icon_.resize(row * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(icon_.data() + static_cast<std::size_t>(height - 1 - y) * row,
+                    rgba + static_cast<std::size_t>(y) * row, row);
+    }
+    iconWidth_ = width;
+    iconHeight_ = height;
+    applyWindowIcon();
+}
+
+void OrbViewImplSingle::applyWindowIcon() {
+    if (platform_->window == nullptr || icon_.empty()) {
+        return;
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        icon_.data(), iconWidth_, iconHeight_, 32, iconWidth_ * 4, SDL_PIXELFORMAT_RGBA32);
+    if (surface != nullptr) {
+        SDL_SetWindowIcon(platform_->window, surface);
+        SDL_FreeSurface(surface);
+    }
 }
 
 bool OrbViewImplSingle::isOpen() const {
@@ -151,6 +180,7 @@ bool OrbViewImplSingle::open() {
         return false;
     }
 
+    applyWindowIcon();
     SDL_GL_SetSwapInterval(1);
     swapControl_ = SDL_GL_GetSwapInterval() != 0;
     SDL_SetWindowMinimumSize(platform_->window, minimumClientWidth_, minimumClientHeight_);

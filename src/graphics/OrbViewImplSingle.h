@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The one window of the program with its OpenGL 1.x context, built on SDL2. It runs
 // the main loop: every waiting event is turned into a call of the view; when none
@@ -24,6 +25,10 @@ public:
     // view's state was saved. False, without a loop, when no window or context can
     // be made.
     bool run();
+
+    // The picture the desktop shows for the window: RGBA pixels, bottom row first
+    // as textures store them. Takes effect when the window opens.
+    void setWindowIcon(const unsigned char* rgba, int width, int height);
 
     // The steps of `run`, for callers that drive the loop themselves.
     bool open();
@@ -66,6 +71,7 @@ private:
     OrbMonitorLayout monitors() const;
     void handleEvent(const void* event);
     void makeCurrent() const;
+    void applyWindowIcon();
 
     std::string title_;
     int clientWidth_;
@@ -74,5 +80,8 @@ private:
     OrbFrameTimeFilter frameFilter_;
     bool swapControl_ = false;
     bool repaintWanted_ = false;
+    std::vector<unsigned char> icon_;
+    int iconWidth_ = 0;
+    int iconHeight_ = 0;
     std::unique_ptr<Platform> platform_;
 };

@@ -1,8 +1,10 @@
+#include "graphics/GvArt.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbCorruptDataTextureException.h"
 
 #include "FontTestImage.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -150,6 +152,16 @@ TEST(GvFontImage, DamagedEmbeddedFontIsCorruptData) {
                  OrbCorruptDataTextureException);
     EXPECT_THROW(GvFont(OrbEmbeddedData{packed.data(), length, pixels.size() - 1}),
                  OrbCorruptDataTextureException);
+}
+
+TEST(GvFontImage, TheGamesOwnFontImageBuildsAllGlyphs) {
+    const GvFont font(GvArt::image(GvArtImage::Font).data);
+    ASSERT_EQ(font.glyphs().size(), 80);
+    EXPECT_EQ(font.glyphs()[0].width(), GvFont::kCellSize);
+    EXPECT_EQ(font.glyphs()[0].format(), OrbPixelAlpha);
+    // 'M' is drawn: some of its cell is inked.
+    const auto& m = font.glyphs()['M' - GvFont::kFirstCode].pixels();
+    EXPECT_NE(std::count_if(m.begin(), m.end(), [](unsigned char a) { return a > 128; }), 0);
 }
 
 TEST_F(GvFontTest, WrapsAtWordsMeasuredWithTheirLeadingSpaces) {

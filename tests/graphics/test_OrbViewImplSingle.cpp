@@ -8,6 +8,7 @@
 
 #include <SDL.h>
 #include <chrono>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -392,6 +393,48 @@ TEST_F(OrbViewImplSingleTest, ClosingSavesOnceAndReleasesGraphics) {
     EXPECT_FALSE(impl.setFullScreen(true));
     impl.close();
     EXPECT_EQ(view.saves, 1);
+}
+
+// Restores an environment variable when the test ends.
+class ScopedUnsetEnv {
+public:
+    explicit ScopedUnsetEnv(const char* name) : name_(name) {
+        const char* value = std::getenv(name);
+        had_ = value != nullptr;
+        if (had_) {
+            value_ = value;
+        }
+        unsetenv(name);
+    }
+    ~ScopedUnsetEnv() {
+        if (had_) {
+            setenv(name_, value_.c_str(), 1);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_ = false;
+    std::string value_;
+};
+
+TEST(OrbViewImplSingleMessages, WithoutADisplayMessagesGoToTheTerminal) {
+    OrbViewImplSingle impl("Gravik message test", 200, 150, OrbWindowNormal);
+    GlTestView view(impl);
+    const ScopedUnsetEnv noDisplay("DISPLAY");
+    const ScopedUnsetEnv noWayland("WAYLAND_DISPLAY");
+    testing::internal::CaptureStderr();
+    const bool error = impl.messageBox(OrbMessageError, "Gravik", "The cave is\ncorrupt.");
+    const bool question = impl.messageBox(OrbMessageQuestion, "Gravik", "Really quit?");
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(error);
+    // Nobody could answer No.
+    EXPECT_TRUE(question);
+    EXPECT_NE(printed.find("Gravik: The cave is\ncorrupt.\n"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("Gravik: Really quit?\n"), std::string::npos) << printed;
+    // Time runs again once the box is gone.
+    view.tick(0.5);
+    EXPECT_EQ(view.advanced, std::vector<double>{0.5});
 }
 
 TEST(OrbViewImplSingleLoop, RunsAdvancingAndPaintingUntilClosed) {
