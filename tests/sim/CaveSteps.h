@@ -1,0 +1,31 @@
+#pragma once
+
+#include "sim/GvWorld.h"
+#include "sim/GvWorldText.h"
+
+#include <string>
+#include <string_view>
+
+// Shared by the object tests: a cave from a picture that plays at once (no
+// waiting before play, no time limit in reach) and runs one tick per step.
+inline void makeCave(GvWorld& world, std::string_view picture,
+                     GvPhysics physics = GvPhysics::gravik_1, GvWrapMode wrap = GvWrapMode::none) {
+    GvWorldText::parse(world, picture, wrap);
+    world.physics = physics;
+    world.tick_rate = 1.0f;
+    world.pre_game_ticks = 0;
+    world.game_ticks = 100000;
+    world.amoeba_size_limit = 1000;
+}
+
+// Runs whole ticks (with their animation) and returns the picture afterwards.
+inline std::string stepCave(GvWorld& world, int ticks = 1) {
+    world.tick_rate = 1.0f;
+    for (int i = 0; i < ticks; ++i)
+        world.advance(1.0);
+    return GvWorldText::format(world);
+}
+
+inline const char* physicsName(GvPhysics physics) {
+    return physics == GvPhysics::retro ? "retro" : "gravik_1";
+}
