@@ -12,9 +12,9 @@ inline float starGlow(V2 q, float radius) {
         return 0;
     }
     const float ax = std::fabs(q.x) / radius, ay = std::fabs(q.y) / radius;
-    const float core = std::exp(-r * r * 60);
-    const float halo = 0.45f * std::exp(-r * r * 9);
-    const float rays = std::max(std::exp(-ay * 34) * (1 - ax), std::exp(-ax * 34) * (1 - ay));
+    const float core = std::exp(-r * r * 28);
+    const float halo = 0.5f * std::exp(-r * r * 7);
+    const float rays = std::max(std::exp(-ay * 24) * (1 - ax), std::exp(-ax * 24) * (1 - ay));
     const V2 d = rotate(q, kPi / 4);
     const float dx = std::fabs(d.x) / radius, dy = std::fabs(d.y) / radius;
     const float diag = 0.5f * std::max(std::exp(-dy * 40) * std::max(0.0f, 1 - dx * 2.2f),
