@@ -1,6 +1,7 @@
 #include "formats/GvBdcffParser.h"
 
 #include "formats/GvBdcffConverter.h"
+#include "formats/GvGrvParser.h"
 #include "formats/GvParserMessage.h"
 #include "formats/OrbLineReader.h"
 #include "formats/OrbParsingRangeException.h"
@@ -363,6 +364,7 @@ GvBdcffParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool
     game_ = GvBdcffGameRecord();
     caves_.clear();
     work_ = 0;
+    commandCount_ = 0;
 
     std::unique_ptr<GvLevelPack> result = runGuarded(*messages_, *reader_, [&] {
         std::string line;
@@ -627,8 +629,10 @@ void GvBdcffParser::readCaveKey(GvBdcffCaveRecord& cave, const std::string& key,
 void GvBdcffParser::addObject(GvBdcffCaveRecord& cave, GvBdcffObject object, long long work) {
     const long long levels =
         object.appliesToAllLevels() ? game_.levels : static_cast<long long>(object.levels.size());
+    // Every level draws the object once, so both limits count it per level.
     work_ += std::max(work, 1LL) * std::max(levels, 1LL);
-    if (work_ > kMaxDrawingWork) {
+    commandCount_ += std::max(levels, 1LL);
+    if (work_ > kMaxDrawingWork || commandCount_ > GvGrvParser::kMaxCommands) {
         throw GvParserMessage::tooManyCommands(reader_->lineCount());
     }
     cave.objects.push_back(std::move(object));

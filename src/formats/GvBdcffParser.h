@@ -25,8 +25,9 @@ public:
                                        bool headerOnly) override;
 
     // Drawing is repeated for every level when tick rates are derived; a file
-    // whose objects would take more cell writes than this in total is refused
-    // rather than left to stall the loading.
+    // whose objects would take more cell writes than this in total, or more
+    // commands than the text format allows, is refused rather than left to stall
+    // the loading.
     static constexpr long long kMaxDrawingWork = 20000000;
 
     // The section lines the reader knows; defined with the reader.
@@ -61,4 +62,5 @@ private:
     GvBdcffGameRecord game_;
     std::vector<GvBdcffCaveRecord> caves_;
     long long work_ = 0;
+    long long commandCount_ = 0;
 };

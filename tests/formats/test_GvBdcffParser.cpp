@@ -591,6 +591,20 @@ TEST(GvBdcffParser, DrawingThatWouldStallLoadingIsRefused) {
               errors(text));
 }
 
+TEST(GvBdcffParser, MoreCommandsThanTheTextFormatAllowsAreRefused) {
+    // Every level holds its own copy: 100 000 points in ten levels are the most.
+    std::string objects = "[Objects]\n";
+    for (int i = 0; i <= 100000; ++i) {
+        objects += "Point=1 1 Dirt\n";
+    }
+    const std::string ten = "1 1 1 1 1 1 1 1 1 1\n";
+    const std::string text =
+        bd("CaveTime=" + ten + "DiamondsRequired=" + ten + objects + "[/Objects]\n", "Levels=10\n");
+    const int first = lineOf(text, "Point");
+    EXPECT_EQ(Messages{"Too many drawing commands on line " + std::to_string(first + 100000) + "."},
+              errors(text));
+}
+
 TEST(GvBdcffParser, LoadsThroughDetectionAndFromAFile) {
     auto file = OrbFileStream::open(GRAVIK_TEST_DATA "/bd/every_key.bd", false);
     ASSERT_NE(nullptr, file);
