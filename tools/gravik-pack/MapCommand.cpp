@@ -36,9 +36,11 @@ const PackCommand& mapCommand() {
         "map", "map PACK LEVEL",
         "      Builds the level and prints its grid in the world's text form, one\n"
         "      character per cell: ' ' space, '.' dirt, 'W' steel wall, 'w' brick wall,\n"
-        "      'r' boulder, 'd' diamond, 'b' bomb, 'M' magic wall, 'G' 'H' 'V' growing\n"
-        "      walls, '1'-'4' fireflies, '5'-'8' butterflies, 'a' amoeba, 's' slime,\n"
-        "      'P' in box, 'X' out box, 'F' voodoo doll (capitals R D B: falling).\n",
+        "      'M' magic wall, 'V' 'H' 'G' growing walls (up-down, left-right, both),\n"
+        "      'r' boulder, 'd' diamond, 'b' bomb, 'c' lit bomb (capitals R D B C:\n"
+        "      falling), '1'-'4' fireflies and '5'-'8' butterflies by heading, 'a'\n"
+        "      amoeba, 's' slime, '*' explosion, 'P' in box, 'X' out box, '@' player,\n"
+        "      'F' voodoo doll.\n",
         runMap};
     return command;
 }
