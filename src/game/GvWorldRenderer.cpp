@@ -320,13 +320,17 @@ void GvWorldRenderer::drawVanishList(const GvWorld& world, const View& view, int
     }
 }
 
+void GvWorldRenderer::drawGrid(const GvWorld& world, const View& view) {
+    for (int row = view.firstRow; row <= view.lastRow; ++row) {
+        drawRow(world, view, row);
+    }
+}
+
 int GvWorldRenderer::drawWorld(const GvWorld& world, const View& view) {
     int calls = 0;
     drawVanishList(world, view, 0);
     calls += flushAll();
-    for (int row = view.firstRow; row <= view.lastRow; ++row) {
-        drawRow(world, view, row);
-    }
+    drawGrid(world, view);
     calls += flushAll();
     drawVanishList(world, view, 1);
     calls += flushAll();

@@ -65,6 +65,10 @@ public:
     // The three passes of the game: vanish list 0, the grid (with runs), vanish
     // list 1, each ending with `flushAll`. Answers the draw calls made.
     int drawWorld(const GvWorld& world, const View& view);
+    // The passes on their own, without flushing: the grid with its runs, and the
+    // records of one vanish list in every wrapped copy inside the view.
+    void drawGrid(const GvWorld& world, const View& view);
+    void drawVanishList(const GvWorld& world, const View& view, int list);
     // A whole cave as a plain picture for previews: no camera, shifts, turning,
     // scaling or sparkles; cell (c, r) covers (c, height - 1 - r) to one more.
     void drawPlain(const GvWorld& world);
@@ -90,7 +94,6 @@ private:
     void drawCell(const GvObject& object, const GvWorld& world, float brightness, float x, float y,
                   int gridCol, int gridRow, bool plain);
     void drawRow(const GvWorld& world, const View& view, int row);
-    void drawVanishList(const GvWorld& world, const View& view, int list);
     // The object shown at camera cell (col, row), or null when there is none.
     const GvObject* objectAt(const GvWorld& world, int col, int row) const;
     void fillerQuad(const GvWorld& world, int type, float brightness, int firstCol, int firstRow,
