@@ -131,6 +131,9 @@ std::vector<ArtPicture> drawDiamond() {
     for (int k = 0; k < 4; ++k) {
         ArtCanvas canvas(kTile, kTile);
         canvas.paint([k](V2 p) { return shadeDiamond(p, kPx, k); }, 3);
+        // A glint that hops between facet corners as the light moves.
+        static const V2 glints[4] = {{0.3f, 0.8f}, {0.8f, 0.62f}, {0.52f, 0.44f}, {0.16f, 0.62f}};
+        canvas.paint([k](V2 p) { return C4{{1, 1, 1}, 0.9f * starGlow(p - glints[k], 0.16f)}; });
         out.push_back(finish(canvas, ArtFormat::Rgba));
     }
     return out;

@@ -381,7 +381,7 @@ static void drawScene(const ArtBook& book, int tile, const std::string& path) {
                 single("Butterfly", 3);
                 break;
             case 'a':
-                tiled("Amoeba", (c + r) % 20);
+                tiled("Amoeba", 3);
                 break;
             case 's':
                 single("Slime", 4);

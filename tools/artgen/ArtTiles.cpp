@@ -35,6 +35,15 @@ static C4 shadeDirt(V2 p, V3 base, std::uint32_t seed, const HeightGrid& grid) {
         const float t = hashUnit(c.cx, c.cy, 6, seed);
         col = mix(col * 1.25f, V3{0.5f, 0.48f, 0.45f} * (0.8f + 0.4f * t), 0.35f);
     }
+    // Fine grains of lighter and darker sand.
+    const float grains =
+        hashUnit(static_cast<int>(p.x * kTile), static_cast<int>(p.y * kTile), 7, seed);
+    col = col * (0.9f + 0.2f * grains);
+    // Hairline cracks in the soil.
+    const Cells cracks = cellNoise(p.x * 4, p.y * 4, seed + 20, 4, 4, 0.9f);
+    col = col *
+          (1 - 0.35f * (1 - smoothstep(0.0f, 0.035f, cracks.d2 - cracks.d1)) *
+                   smoothstep(0.1f, 0.3f, fbm(p.x * 5, p.y * 5, 9.1f, seed + 21, 2, 5, 5) + 0.2f));
     const float lit = 0.45f + 0.75f * diffuse(n);
     col = col * lit * (0.75f + 0.5f * h);
     return {col, 1};
