@@ -7,10 +7,11 @@
 #include <chrono>
 #include <string>
 
-// A 100 x 100 cave walled in steel with a random mix of everything that moves
-// or grows, so that the tick meets every kind of object.
+// A 100 x 100 cave walled in steel with a random mix of every kind of object
+// (falling ones, lit bombs, explosions, boxes and dolls included), so that the
+// tick meets all of their rules.
 static std::string busyCave(int size, std::uint32_t seed) {
-    static const char kMix[] = "....... rrdd bbwwMaas2143658@H";
+    static const char kMix[] = "....... rrdd bbwwMaas21436587@HRDBcCVGPXF*W";
     GvGamePlayRandomStream random(seed);
     std::string picture;
     for (int row = 0; row < size; ++row) {
