@@ -170,3 +170,36 @@ TEST(GvCreatureCave, FireflyKillsThePlayerAndTheGameEnds) {
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
     EXPECT_EQ(world.tick_count, 11);
 }
+
+TEST(GvCreatureLooks, ButterflyWingsBeatWithRealTime) {
+    GvButterflyObject butterfly(0);
+    const float phases[] = {0.0f, 0.175f, 0.35f, 0.525f, 0.69f, 0.7f, 0.95f};
+    const float openings[] = {0.0f, 0.5f, 1.0f, 0.5f, 0.0286f, 0.0f, 0.0f};
+    for (int i = 0; i < 7; ++i) {
+        butterfly.flutter_phase = phases[i];
+        EXPECT_NEAR(butterfly.wingOpening(), openings[i], 0.001f) << "phase " << phases[i];
+    }
+    // The phase runs at the flutter rate per second and wraps into [0, 1).
+    GvWorld world;
+    butterfly.flutter_phase = 0.9f;
+    butterfly.flutter_rate = 2.0f;
+    butterfly.animate(world, 0.5f, 0.1f);
+    EXPECT_NEAR(butterfly.flutter_phase, 0.1f, 1e-5f);
+    butterfly.animate(world, 0.5f, -0.3f);
+    EXPECT_GE(butterfly.flutter_phase, 0.0f);
+    EXPECT_LT(butterfly.flutter_phase, 1.0f);
+}
+
+TEST(GvCreatureLooks, FireflySpinsAQuarterPerTurn) {
+    GvWorld world;
+    makeCave(world, "WWW\nW1W\nWWW\n");
+    auto* firefly = dynamic_cast<GvFireflyObject*>(world.cellAt(1, 1));
+    ASSERT_NE(firefly, nullptr);
+    EXPECT_FLOAT_EQ(firefly->angle(), 90.0f) << "starts at its direction times 90";
+    stepCave(world);
+    // Turning right in place spins back a quarter over the tick.
+    EXPECT_FLOAT_EQ(firefly->spin, -90.0f);
+    EXPECT_FLOAT_EQ(firefly->spin_target, 0.0f);
+    stepCave(world);
+    EXPECT_FLOAT_EQ(firefly->angle(), 270.0f);
+}
