@@ -9,9 +9,9 @@
 // Results go to `out`, errors to `err`; the result is the exit code.
 //
 // A command lives in a source file of its own named <Name>Command.cpp that defines
-// its accessor below. Commands that need a display (ShotCommand.cpp,
-// PreviewCommand.cpp) are compiled in only when their files exist, so that the
-// others keep working on a machine without one.
+// its accessor below. The commands that draw (shot and preview, DisplayCommands.cpp
+// over ShotCommand.h) need the game and a display; they are compiled in only when
+// ShotCommand.cpp exists, so that the others keep working without one.
 struct PackCommand {
     using Run = int (*)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -1,0 +1,63 @@
+// The commands that draw a level with the game's renderer. Their work is done by
+// runShotCommand and runPreviewCommand (ShotCommand.h); this file resolves PACK and
+// LEVEL for them as for every other command. It joins the program only together
+// with ShotCommand.cpp, since both need the game and a display.
+
+#include "PackCommand.h"
+#include "PackLevel.h"
+#include "PackSource.h"
+#include "ShotCommand.h"
+#include "levelpack/GvLevelPack.h"
+
+using DisplayRun = int (*)(const GvLevelPack& pack, int level,
+                           const std::vector<std::string>& options, std::ostream& out,
+                           std::ostream& err);
+
+static int runOnLevel(const char* name, DisplayRun run, const std::vector<std::string>& args,
+                      std::ostream& out, std::ostream& err) {
+    if (args.size() < 2 || args[0].empty() || args[0][0] == '-' || args[1].empty() ||
+        args[1][0] == '-') {
+        err << "gravik-pack " << name << ": expected PACK LEVEL before the options.\n";
+        return kPackExitUsage;
+    }
+    std::string error;
+    const auto pack = PackSource::load(args[0], error);
+    if (!pack) {
+        err << error << "\n";
+        return kPackExitFailed;
+    }
+    const int level = PackLevel::parse(*pack, args[1], error);
+    if (level < 0) {
+        err << "gravik-pack " << name << ": " << error << "\n";
+        return kPackExitUsage;
+    }
+    const std::vector<std::string> options(args.begin() + 2, args.end());
+    return run(*pack, level, options, out, err);
+}
+
+static int runShot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runOnLevel("shot", runShotCommand, args, out, err);
+}
+
+static int runPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runOnLevel("preview", runPreviewCommand, args, out, err);
+}
+
+const PackCommand& shotCommand() {
+    static const PackCommand command{
+        "shot", "shot PACK LEVEL --out FILE.png [--input MOVES] [--ticks N] [--tile PIXELS]",
+        "      Draws the whole cave with the game's renderer into a PNG, after\n"
+        "      replaying MOVES (as for trace --input) for at most N ticks; PIXELS is\n"
+        "      the size of one cell. Needs a display (e.g. xvfb-run).\n",
+        runShot};
+    return command;
+}
+
+const PackCommand& previewCommand() {
+    static const PackCommand command{
+        "preview", "preview PACK LEVEL --out FILE.png",
+        "      Writes the 512 x 256 start-box preview of the level as a PNG. Needs a\n"
+        "      display (e.g. xvfb-run).\n",
+        runPreview};
+    return command;
+}
