@@ -543,16 +543,18 @@ bool OrbViewImplSingle::messageBox(int kind, const std::string& caption, const s
     data.message = text.c_str();
     data.numbuttons = question ? 2 : 1;
     data.buttons = question ? yesNo : ok;
-    int answer = 1;
-    // Without a display the message still reaches the user, on the terminal.
+    // A question nobody could answer (no display, or the box closed without a
+    // choice) counts as No: the cautious answer.
+    int answer = 0;
     if (SDL_ShowMessageBox(&data, &answer) != 0) {
+        // Without a display the message still reaches the user, on the terminal.
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        answer = 1;
+        answer = 0;
     }
     if (view_ != nullptr) {
         view_->resumeAdvance();
     }
     invalidate();
     paintNow();
-    return !(question && answer == 0);
+    return !question || answer == 1;
 }

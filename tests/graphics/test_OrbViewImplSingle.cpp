@@ -428,8 +428,8 @@ TEST(OrbViewImplSingleMessages, WithoutADisplayMessagesGoToTheTerminal) {
     const bool question = impl.messageBox(OrbMessageQuestion, "Gravik", "Really quit?");
     const std::string printed = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(error);
-    // Nobody could answer No.
-    EXPECT_TRUE(question);
+    // Nobody could answer Yes, so the question is not taken as agreed.
+    EXPECT_FALSE(question);
     EXPECT_NE(printed.find("Gravik: The cave is\ncorrupt.\n"), std::string::npos) << printed;
     EXPECT_NE(printed.find("Gravik: Really quit?\n"), std::string::npos) << printed;
     // Time runs again once the box is gone.
