@@ -1,61 +1,87 @@
+#include "ShotCommand.h"
+
 #include "PackCommand.h"
-#include "PackLevel.h"
 #include "PackMoves.h"
 #include "PackPlayer.h"
-#include "PackSource.h"
-#include "ShotPicture.h"
 
 #include "game/GvShotRenderer.h"
+#include "graphics/OrbPngWriter.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 
-static constexpr long long kDefaultTile = 32;
-static constexpr long long kMaxTile = 256;
-static constexpr long long kMaxTicks = 1000000;
+#include <charconv>
+#include <fstream>
 
-static int runShot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> positional;
+namespace {
+
+constexpr long long kDefaultTile = 32;
+constexpr long long kMaxTile = 256;
+constexpr long long kMaxTicks = 1000000;
+
+bool writePng(const GvShotRenderer::Picture& picture, const std::string& path, std::string& error) {
+    const auto bytes = OrbPngWriter::encode(picture.rgba.data(), picture.width, picture.height);
+    if (bytes.empty()) {
+        error = "the picture could not be encoded";
+        return false;
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) {
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        file.close();
+    }
+    if (!file) {
+        error = "cannot write '" + path + "'";
+        return false;
+    }
+    return true;
+}
+
+// A whole number in [minimum, maximum], or false.
+bool parseNumber(const std::string& text, long long minimum, long long maximum, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    return parsed.ec == std::errc() && parsed.ptr == end && value >= minimum && value <= maximum;
+}
+
+} // namespace
+
+int runShotCommand(const GvLevelPack& pack, int level, const std::vector<std::string>& options,
+                   std::ostream& out, std::ostream& err) {
     std::string output;
     std::string input;
     bool haveInput = false;
     bool haveTicks = false;
     long long ticks = 0;
     long long tile = kDefaultTile;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--out" || arg == "--input" || arg == "--ticks" || arg == "--tile") {
-            if (i + 1 >= args.size()) {
-                err << "gravik-pack shot: " << arg << " needs a value.\n";
-                return kPackExitUsage;
-            }
-            const std::string& value = args[++i];
-            if (arg == "--out") {
-                output = value;
-            } else if (arg == "--input") {
-                input = value;
-                haveInput = true;
-            } else if (arg == "--ticks") {
-                if (!parseBoundedNumber(value, 0, kMaxTicks, ticks)) {
-                    err << "gravik-pack shot: --ticks needs a whole number from 0 to " << kMaxTicks
-                        << ", not '" << value << "'.\n";
-                    return kPackExitUsage;
-                }
-                haveTicks = true;
-            } else if (!parseBoundedNumber(value, 1, kMaxTile, tile)) {
-                err << "gravik-pack shot: --tile needs a whole number of pixels from 1 to "
-                    << kMaxTile << ", not '" << value << "'.\n";
-                return kPackExitUsage;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            err << "gravik-pack shot: unknown option '" << arg << "'.\n";
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const std::string& arg = options[i];
+        if (arg != "--out" && arg != "--input" && arg != "--ticks" && arg != "--tile") {
+            err << "gravik-pack shot: unknown argument '" << arg << "'.\n";
             return kPackExitUsage;
-        } else {
-            positional.push_back(arg);
         }
-    }
-    if (positional.size() != 2) {
-        err << "gravik-pack shot: expected PACK LEVEL.\n";
-        return kPackExitUsage;
+        if (i + 1 >= options.size()) {
+            err << "gravik-pack shot: " << arg << " needs a value.\n";
+            return kPackExitUsage;
+        }
+        const std::string& value = options[++i];
+        if (arg == "--out") {
+            output = value;
+        } else if (arg == "--input") {
+            input = value;
+            haveInput = true;
+        } else if (arg == "--ticks") {
+            if (!parseNumber(value, 0, kMaxTicks, ticks)) {
+                err << "gravik-pack shot: --ticks needs a whole number from 0 to " << kMaxTicks
+                    << ", not '" << value << "'.\n";
+                return kPackExitUsage;
+            }
+            haveTicks = true;
+        } else if (!parseNumber(value, 1, kMaxTile, tile)) {
+            err << "gravik-pack shot: --tile needs a whole number of pixels from 1 to " << kMaxTile
+                << ", not '" << value << "'.\n";
+            return kPackExitUsage;
+        }
     }
     if (output.empty()) {
         err << "gravik-pack shot: --out FILE.png is required.\n";
@@ -67,23 +93,13 @@ static int runShot(const std::vector<std::string>& args, std::ostream& out, std:
         err << "gravik-pack shot: " << error << "\n";
         return kPackExitUsage;
     }
-
-    const auto pack = PackSource::load(positional[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    const int level = PackLevel::parse(*pack, positional[1], error);
-    if (level < 0) {
-        err << "gravik-pack shot: " << error << "\n";
-        return kPackExitUsage;
-    }
-    const auto world = PackPlayer::build(*pack, level, error);
+    const auto world = PackPlayer::build(pack, level, error);
     if (!world) {
         err << "gravik-pack shot: " << error << "\n";
         return kPackExitUsage;
     }
-    // With input and no tick count the picture shows the moment the input ends.
+    // With input and no tick count the picture shows the moment the input ends;
+    // without input the level runs with no key pressed.
     if (haveInput) {
         world->startReplay(moves);
         if (!haveTicks) {
@@ -97,26 +113,44 @@ static int runShot(const std::vector<std::string>& args, std::ostream& out, std:
 
     GvShotRenderer renderer;
     GvShotRenderer::Picture picture;
-    if (!renderer.open(error) || !renderer.drawWorld(*world, static_cast<int>(tile), picture, error) ||
-        !writePicturePng(picture, output, error)) {
+    if (!renderer.open(error) ||
+        !renderer.drawWorld(*world, static_cast<int>(tile), picture, error) ||
+        !writePng(picture, output, error)) {
         err << "gravik-pack shot: " << error << "\n";
         return kPackExitFailed;
     }
-    out << "Wrote " << output << ": level " << pack->levelCode(level) << " after " << played
+    out << "Wrote " << output << ": level " << pack.levelCode(level) << " after " << played
         << " ticks, " << picture.width << " x " << picture.height << " pixels.\n";
     return kPackExitOk;
 }
 
-const PackCommand& shotCommand() {
-    static const PackCommand command{
-        "shot", "shot PACK LEVEL --out FILE.png [--input MOVES] [--ticks N] [--tile PIXELS]",
-        "      Builds the level and writes a PNG of the whole cave (its visible\n"
-        "      rectangle when it has one) as the game draws it, TILE pixels per cell\n"
-        "      (default 32). --input MOVES replays MOVES first, written like a demo\n"
-        "      (e.g. .25r4d2R1); the picture shows the moment the input ends, or\n"
-        "      after N ticks with --ticks N (without input: N ticks with no key\n"
-        "      pressed). Needs a display: on a machine without one run it under\n"
-        "      xvfb-run.\n",
-        runShot};
-    return command;
+int runPreviewCommand(const GvLevelPack& pack, int level, const std::vector<std::string>& options,
+                      std::ostream& out, std::ostream& err) {
+    std::string output;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i] != "--out") {
+            err << "gravik-pack preview: unknown argument '" << options[i] << "'.\n";
+            return kPackExitUsage;
+        }
+        if (i + 1 >= options.size()) {
+            err << "gravik-pack preview: --out needs a value.\n";
+            return kPackExitUsage;
+        }
+        output = options[++i];
+    }
+    if (output.empty()) {
+        err << "gravik-pack preview: --out FILE.png is required.\n";
+        return kPackExitUsage;
+    }
+    std::string error;
+    GvShotRenderer renderer;
+    GvShotRenderer::Picture picture;
+    if (!renderer.open(error) || !renderer.drawPreview(pack, level, picture, error) ||
+        !writePng(picture, output, error)) {
+        err << "gravik-pack preview: " << error << "\n";
+        return kPackExitFailed;
+    }
+    out << "Wrote " << output << ": preview of level " << pack.levelCode(level) << ", "
+        << picture.width << " x " << picture.height << " pixels.\n";
+    return kPackExitOk;
 }
