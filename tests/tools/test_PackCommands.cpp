@@ -311,3 +311,19 @@ TEST_F(PackCommands, VerifyStrictAlsoRequiresTheDemosToComplete) {
     EXPECT_EQ(1, run.code);
     EXPECT_EQ("gravik-pack verify: 1 of 1 demos did not complete.\n", run.err);
 }
+
+TEST_F(PackCommands, VerifyStopsOnceThePlayerIsGone) {
+    // The player digs out from under a boulder and steps back: the boulder falls on
+    // it. The long wait after that must not keep the world ticking.
+    const std::string crushed = folder.write(
+        "crushed.grv", "gravik 3\ncave 5, 6\n{\n\tpre_game_ticks 1\n\tset 1, 1, boulder\n"
+                       "\tset 1, 3, in_box\n\tset 3, 4, diamond\n\tset 3, 1, out_box\n}\n");
+    const std::string solutions = folder.write("solutions.txt", "A-1 .2u1d1.2000000000\n");
+    const PackRun run = runPack({"verify", crushed, "--solutions", solutions});
+    EXPECT_EQ(1, run.code);
+    EXPECT_EQ("A-1 solution (line 1): PlayerGone, diamonds 0/1, left 711 ticks  FAILED\n"
+              "demos: 0 played, 0 completed\n"
+              "solutions: 1 played, 0 completed\n"
+              "levels without a completed solution: A-1\n",
+              run.out);
+}

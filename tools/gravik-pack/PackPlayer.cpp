@@ -78,9 +78,12 @@ bool PackPlayer::play(const GvLevelPack& pack, int level, const GvInputRecording
     }
     world->startReplay(moves);
     // The world ends a replay at the first due tick after its input is used up;
-    // the bound only guards against a world that would not.
+    // the bound only guards against a world that would not. Once the player is
+    // gone the outcome is settled, and a long input must not keep the world
+    // ticking for nothing.
     const long long limit = PackMoves::tickCount(moves) + 4;
-    for (long long n = 0; n < limit && !finished(*world); ++n) {
+    for (long long n = 0;
+         n < limit && !finished(*world) && world->state != GvWorldState::PlayerGone; ++n) {
         step(*world);
     }
     outcome.state = world->state;

@@ -33,8 +33,9 @@ public:
 
         bool completed() const { return state == GvWorldState::Completed && diamonds >= quota; }
     };
-    // Replays `moves` on a freshly built level until it is Completed or Ended. A
-    // replay ends at the latest one tick after its input runs out.
+    // Replays `moves` on a freshly built level until it is Completed or Ended, or
+    // the player is gone for good (PlayerGone). A replay ends at the latest one
+    // tick after its input runs out.
     static bool play(const GvLevelPack& pack, int level, const GvInputRecording& moves,
                      Outcome& outcome, std::string& error);
     // "Completed, diamonds 10/10, left 345 ticks"
