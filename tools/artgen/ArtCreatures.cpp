@@ -239,7 +239,6 @@ static V3 topLight() {
 static C4 shadeFirefly(V2 p, float angle) {
     const V2 b = rotate(p - V2{0.5f, 0.5f}, -angle); // body space, head up
     const V3 L = topLight();
-    const float lx = b.x;
     C4 out{{0, 0, 0}, 0};
     // Glow halo around the lantern.
     const float halo = std::exp(-std::pow(length(b - V2{0, -0.12f}) / 0.34f, 2) * 2.0f);
@@ -312,7 +311,6 @@ static C4 shadeFirefly(V2 p, float angle) {
                0.009f;
     });
     out = over(out, pillow(antennae, p, kPx, rgb(0x302018), 0.01f, 0.5f, L));
-    (void)lx;
     return out;
 }
 
