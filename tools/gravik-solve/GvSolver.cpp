@@ -51,6 +51,15 @@ bool threatenedFromAbove(const GvWorld& world, int col, int row) {
     if (fallingAt(world, c1, r1)) {
         return true;
     }
+    // A falling object beside the cell above may roll off into it.
+    for (int dx = -1; dx <= 1; dx += 2) {
+        int sc = 0;
+        int sr = 0;
+        if (offset(world, c1, r1, dx, 0, sc, sr) && fallingAt(world, sc, sr) &&
+            kindAt(world, c1, r1) == GvObjectKind::space) {
+            return true;
+        }
+    }
     if (kindAt(world, c1, r1) != GvObjectKind::space) {
         return false;
     }
@@ -85,6 +94,19 @@ std::vector<char> dangerMap(const GvWorld& world) {
                 mark(col, row, 2, true);
             } else if (kind == GvObjectKind::explosion) {
                 mark(col, row, 1, false);
+            } else if (kind == GvObjectKind::slime) {
+                // Whatever rests on slime may drop out below it at any tick.
+                int ac = 0;
+                int ar = 0;
+                if (offset(world, col, row, 0, -1, ac, ar) && isGravity(kindAt(world, ac, ar))) {
+                    for (int dy = 1; dy <= 3; ++dy) {
+                        int c = 0;
+                        int r = 0;
+                        if (offset(world, col, row, 0, dy, c, r)) {
+                            danger[std::size_t(c + r * world.width)] = 1;
+                        }
+                    }
+                }
             } else if (kind == GvObjectKind::bomb &&
                        static_cast<const GvBombObject*>(object)->fuse_end >= 0) {
                 mark(col, row, 2, false);
@@ -448,7 +470,10 @@ bool GvSolver::search(std::unique_ptr<GvWorld> world, const std::vector<GvInputB
         std::vector<GvInputBits> inputs = prefix;
         ++result_.segments;
         const SegmentEnd end = runSegment(*trial, inputs, goal);
-        result_.bestDiamonds = std::max(result_.bestDiamonds, trial->diamonds_collected);
+        if (trial->diamonds_collected > result_.bestDiamonds) {
+            result_.bestDiamonds = trial->diamonds_collected;
+            result_.bestInputs = inputs;
+        }
         if (end == SegmentEnd::completed && trial->diamonds_collected >= trial->diamond_quota) {
             result_.inputs = inputs;
             return true;

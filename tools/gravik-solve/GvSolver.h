@@ -31,6 +31,8 @@ public:
         std::vector<GvInputBits> inputs;
         int segments = 0;
         int bestDiamonds = 0;
+        // The input of the attempt that collected the most diamonds, for study.
+        std::vector<GvInputBits> bestInputs;
     };
 
     GvSolver(const GvLevelPack& pack, int level, Options options);

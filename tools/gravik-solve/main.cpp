@@ -103,7 +103,9 @@ int main(int argc, char** argv) {
         if (!result.solved) {
             ++unsolved;
             std::cerr << code << " unsolved after " << result.segments << " goals, best "
-                      << result.bestDiamonds << "/" << (world ? world->diamond_quota : 0) << "\n";
+                      << result.bestDiamonds << "/" << (world ? world->diamond_quota : 0)
+                      << " with " << PackMoves::format(GvSolver::toRecording(result.bestInputs))
+                      << "\n";
             continue;
         }
         const GvInputRecording moves = GvSolver::toRecording(result.inputs);
