@@ -78,6 +78,14 @@ struct GvArtFrames {
 // - Explosion: 24 frames from the first flash to the last smoke.
 // - Button: 0 normal, 1 pressed; a pill whose left and right halves are caps.
 // - Player: see the playerXxx constants below; sideways frames face right.
+//
+// The menu pieces: Divider is a horizontal metal rule, the same all along its
+// width; PanelEdge is a quarter ring about its lower-left corner (clear inside,
+// a bright rim at 0.74 of the width, a glow fading out beyond), so a strip
+// along a straight edge samples one column of it; Ramp is a rounded bar
+// brightening from left to right; Scroller is a shaded disc whose halves are
+// the thumb's caps; SquareEdge is white with a soft three-pixel border;
+// Sparkle is a four-pointed glint.
 class GvArt {
 public:
     static const GvArtPicture& image(GvArtImage image);

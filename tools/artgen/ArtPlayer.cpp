@@ -316,7 +316,7 @@ static Figure sideFigure(const Pose& pose) {
         },
         kPack, 0.04f);
     auto torsoSd = [=](V2 p) {
-        return sdBox(rotate(p - torso, lean) + torso, torso, {0.085f, 0.115f}, 0.05f);
+        return sdBox(rotate(p - torso, lean) + torso, torso, {0.1f, 0.115f}, 0.05f);
     };
     f.add(torsoSd, kJacket, 0.07f);
     const V2 beltC = up({0, 0.005f});
