@@ -62,7 +62,9 @@ struct GvArtFrames {
 // The game's own artwork, drawn by the art generator at build time and linked in
 // as zlib streams (library gravik_art). Pixel rows are stored bottom row first,
 // the order in which OpenGL takes them, so texture coordinate (0, 0) is the
-// picture's lower-left corner.
+// picture's lower-left corner (the window icon too: flip it for APIs that
+// want the top row first). image() and frames() throw std::out_of_range for a
+// value outside the enumerations.
 //
 // Frame meanings the renderer relies on:
 // - Boulder: frame k is the rock turned k x 18 degrees counter-clockwise, lit
