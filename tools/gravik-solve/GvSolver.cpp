@@ -68,6 +68,35 @@ bool threatenedFromAbove(const GvWorld& world, int col, int row) {
     return offset(world, c1, r1, 0, -1, c2, r2) && fallingAt(world, c2, r2);
 }
 
+// A creature explodes when the player is beside it. By the next tick it can be
+// in any empty cell beside it, so the player keeps off those cells and their
+// neighbours; walls and earth between them keep it safe.
+void markCreatureReach(const GvWorld& world, int col, int row, std::vector<char>& danger) {
+    std::vector<std::pair<int, int>> reach{{col, row}};
+    for (std::size_t i = 0, depthEnd = 1, depth = 0; i < reach.size(); ++i) {
+        if (i == depthEnd) {
+            ++depth;
+            depthEnd = reach.size();
+        }
+        const auto [c, r] = reach[i];
+        for (int d = 0; d < 4; ++d) {
+            int nc = 0;
+            int nr = 0;
+            if (!offset(world, c, r, kDx[d], kDy[d], nc, nr)) {
+                continue;
+            }
+            danger[std::size_t(nc + nr * world.width)] = 1;
+            const bool open = kindAt(world, nc, nr) == GvObjectKind::space;
+            const bool known =
+                std::find(reach.begin(), reach.end(), std::make_pair(nc, nr)) != reach.end();
+            if (open && !known && depth < 1) {
+                reach.push_back({nc, nr});
+            }
+        }
+    }
+    danger[std::size_t(col + row * world.width)] = 1;
+}
+
 // Cells the player must keep away from: near creatures (they explode on touch),
 // explosions and lit bombs.
 std::vector<char> dangerMap(const GvWorld& world) {
@@ -91,7 +120,7 @@ std::vector<char> dangerMap(const GvWorld& world) {
             const GvObject* object = world.cellAt(col, row);
             const GvObjectKind kind = object->kind();
             if (kind == GvObjectKind::firefly || kind == GvObjectKind::butterfly) {
-                mark(col, row, 2, true);
+                markCreatureReach(world, col, row, danger);
             } else if (kind == GvObjectKind::explosion) {
                 mark(col, row, 1, false);
             } else if (kind == GvObjectKind::slime) {
@@ -413,6 +442,20 @@ GvSolver::SegmentEnd GvSolver::runSegment(GvWorld& world, std::vector<GvInputBit
         if (goal.kind == GoalKind::wait) {
             if (++waited > 12) {
                 return SegmentEnd::progress;
+            }
+            // Waiting under a stone holds it up; step aside and let it drop.
+            int ac = 0;
+            int ar = 0;
+            if (waited == 1 && offset(world, col, row, 0, -1, ac, ar) &&
+                isGravity(kindAt(world, ac, ar))) {
+                for (int d = 0; d < 2 && bits == 0; ++d) {
+                    int c = 0;
+                    int r = 0;
+                    if (offset(world, col, row, kDx[d], kDy[d], c, r) &&
+                        enterable(world, c, r, nullptr) && safeStep(world, danger, col, row, d)) {
+                        bits = kBits[d];
+                    }
+                }
             }
         } else {
             const PathMap map = paths(world, col, row, &goal);
