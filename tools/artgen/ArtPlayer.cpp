@@ -17,7 +17,7 @@ static const V3 kHelmet = rgb(0xf2c230), kSkin = rgb(0xf0b088), kJacket = rgb(0x
 struct Part {
     std::function<float(V2)> sd;
     V3 colour;
-    float width; // dome width; 0 draws the part flat
+    float width; // dome width; 0 draws the part flat, below 0 a glow reaching -width
     float alpha = 1;
     V2 lo{0, 0}, hi{1, 1}; // where the part can be non-empty
 };
@@ -34,7 +34,7 @@ public:
         for (int y = 0; y <= 64; ++y) {
             for (int x = 0; x <= 64; ++x) {
                 const V2 p{x / 64.0f, y / 64.0f};
-                if (part.sd(p) < 0.03f) {
+                if (part.sd(p) < (part.width < 0 ? -part.width * 5 : 0.03f)) {
                     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
                     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
                 }
@@ -55,6 +55,8 @@ public:
             C4 c;
             if (part.width > 0) {
                 c = pillow(part.sd, p, px, part.colour, part.width, 2.2f);
+            } else if (part.width < 0) {
+                c = {part.colour, std::exp(-std::max(0.0f, part.sd(p)) / -part.width)};
             } else {
                 c = {part.colour, coverage(part.sd(p), px)};
             }
@@ -103,9 +105,9 @@ static void drawHead(Figure& f, V2 hc, View view, float blink, bool pushing) {
             kSkin, 0.03f); // nose
         f.add(
             [=](V2 p) {
-                return sdCircle(p, hc + V2{-0.035f, -0.03f}, 0.032f);
+                return sdCircle(p, hc + V2{-0.02f, -0.025f}, 0.026f);
             },
-            kSkin * 0.88f, 0.03f); // ear
+            kSkin * 0.96f, 0.03f); // ear
     }
     // Helmet: a dome over the head with a brim and the lamp.
     const V2 dome = hc + V2{view == View::Side ? 0.005f : 0.0f, 0.03f};
@@ -127,6 +129,11 @@ static void drawHead(Figure& f, V2 hc, View view, float blink, bool pushing) {
                 return sdEllipse(p, hc + V2{0.182f, 0.1f}, {0.012f, 0.03f});
             },
             rgb(0xfff8d0), 0);
+        f.add(
+            [=](V2 p) {
+                return sdEllipse(p, hc + V2{0.186f, 0.1f}, {0.01f, 0.028f});
+            },
+            rgb(0xfff2b0), -0.022f, 0.5f);
     } else {
         f.add(
             [=](V2 p) {
@@ -145,6 +152,11 @@ static void drawHead(Figure& f, V2 hc, View view, float blink, bool pushing) {
                 },
                 rgb(0xfff6c0), 0.02f);
             f.add([=](V2 p) { return sdCircle(p, hc + V2{-0.012f, 0.127f}, 0.01f); }, {1, 1, 1}, 0);
+            f.add(
+                [=](V2 p) {
+                    return sdCircle(p, hc + V2{0, 0.115f}, 0.03f);
+                },
+                rgb(0xfff2b0), -0.025f, 0.5f);
         } else {
             f.add(
                 [=](V2 p) {
