@@ -10,39 +10,38 @@
 #include <cstdlib>
 #include <queue>
 
-namespace {
-
-constexpr int kDx[4] = {-1, 1, 0, 0};
-constexpr int kDy[4] = {0, 0, -1, 1};
-constexpr GvInputBits kBits[4] = {kInputLeft, kInputRight, kInputUp, kInputDown};
+static constexpr int kDx[4] = {-1, 1, 0, 0};
+static constexpr int kDy[4] = {0, 0, -1, 1};
+static constexpr GvInputBits kBits[4] = {kInputLeft, kInputRight, kInputUp, kInputDown};
 
 // Ticks a segment may spend without getting closer to its goal.
-constexpr int kPatience = 40;
+static constexpr int kPatience = 40;
 
-GvObjectKind kindAt(const GvWorld& world, int col, int row) {
+static GvObjectKind kindAt(const GvWorld& world, int col, int row) {
     return world.cellAt(col, row)->kind();
 }
 
-bool isGravity(GvObjectKind kind) {
+static bool isGravity(GvObjectKind kind) {
     return kind == GvObjectKind::boulder || kind == GvObjectKind::diamond ||
            kind == GvObjectKind::bomb;
 }
 
 // The neighbour at (dx, dy) of a cell, wrapped; false when it does not exist.
-bool offset(const GvWorld& world, int col, int row, int dx, int dy, int& outCol, int& outRow) {
+static bool offset(const GvWorld& world, int col, int row, int dx, int dy, int& outCol,
+                   int& outRow) {
     outCol = col + dx;
     outRow = row + dy;
     return world.wrapCoordinates(outCol, outRow);
 }
 
-bool fallingAt(const GvWorld& world, int col, int row) {
+static bool fallingAt(const GvWorld& world, int col, int row) {
     const GvObject* object = world.cellAt(col, row);
     return isGravity(object->kind()) && object->isFalling();
 }
 
 // Something will land on (col, row) within two ticks: a falling object right
 // above it, or one above an empty cell above it.
-bool threatenedFromAbove(const GvWorld& world, int col, int row) {
+static bool threatenedFromAbove(const GvWorld& world, int col, int row) {
     int c1 = 0;
     int r1 = 0;
     if (!offset(world, col, row, 0, -1, c1, r1)) {
@@ -71,7 +70,7 @@ bool threatenedFromAbove(const GvWorld& world, int col, int row) {
 // A creature explodes when the player is beside it. By the next tick it can be
 // in any empty cell beside it, so the player keeps off those cells and their
 // neighbours; walls and earth between them keep it safe.
-void markCreatureReach(const GvWorld& world, int col, int row, std::vector<char>& danger) {
+static void markCreatureReach(const GvWorld& world, int col, int row, std::vector<char>& danger) {
     std::vector<std::pair<int, int>> reach{{col, row}};
     for (std::size_t i = 0, depthEnd = 1, depth = 0; i < reach.size(); ++i) {
         if (i == depthEnd) {
@@ -99,7 +98,7 @@ void markCreatureReach(const GvWorld& world, int col, int row, std::vector<char>
 
 // Cells the player must keep away from: near creatures (they explode on touch),
 // explosions and lit bombs.
-std::vector<char> dangerMap(const GvWorld& world) {
+static std::vector<char> dangerMap(const GvWorld& world) {
     std::vector<char> danger(std::size_t(world.width * world.height), 0);
     const auto mark = [&](int col, int row, int reach, bool manhattan) {
         for (int dy = -reach; dy <= reach; ++dy) {
@@ -147,12 +146,12 @@ std::vector<char> dangerMap(const GvWorld& world) {
 
 // Shortest paths from the player over the cells it can enter, with the first
 // step of each path.
-struct PathMap {
+struct GvSolverPathMap {
     std::vector<int> cost;
     std::vector<int> firstStep;
 };
 
-bool enterable(const GvWorld& world, int col, int row, const GvSolver::Goal* goal) {
+static bool enterable(const GvWorld& world, int col, int row, const GvSolver::Goal* goal) {
     const GvObject* object = world.cellAt(col, row);
     switch (object->kind()) {
     case GvObjectKind::space:
@@ -168,7 +167,7 @@ bool enterable(const GvWorld& world, int col, int row, const GvSolver::Goal* goa
 }
 
 // A boulder or bomb that a push could move one cell along (dx, 0) from (col, row).
-bool pushable(const GvWorld& world, int col, int row, int dx) {
+static bool pushable(const GvWorld& world, int col, int row, int dx) {
     const GvObject* object = world.cellAt(col, row);
     const GvObjectKind kind = object->kind();
     if ((kind != GvObjectKind::boulder && kind != GvObjectKind::bomb) || object->isFalling()) {
@@ -190,7 +189,8 @@ bool pushable(const GvWorld& world, int col, int row, int dx) {
 
 // Whether stepping from (col, row) by direction d is unlikely to get the player
 // killed in the next two ticks.
-bool safeStep(const GvWorld& world, const std::vector<char>& danger, int col, int row, int d) {
+static bool safeStep(const GvWorld& world, const std::vector<char>& danger, int col, int row,
+                     int d) {
     int tc = 0;
     int tr = 0;
     if (!offset(world, col, row, kDx[d], kDy[d], tc, tr)) {
@@ -211,10 +211,11 @@ bool safeStep(const GvWorld& world, const std::vector<char>& danger, int col, in
     return true;
 }
 
-PathMap paths(const GvWorld& world, int fromCol, int fromRow, const GvSolver::Goal* goal) {
+static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
+                             const GvSolver::Goal* goal) {
     const int w = world.width;
     const std::size_t n = std::size_t(w * world.height);
-    PathMap map{std::vector<int>(n, INT_MAX), std::vector<int>(n, -1)};
+    GvSolverPathMap map{std::vector<int>(n, INT_MAX), std::vector<int>(n, -1)};
     const std::vector<char> danger = dangerMap(world);
     using Entry = std::pair<int, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
@@ -270,7 +271,7 @@ PathMap paths(const GvWorld& world, int fromCol, int fromRow, const GvSolver::Go
     return map;
 }
 
-bool playerAt(const GvWorld& world, int& col, int& row) {
+static bool playerAt(const GvWorld& world, int& col, int& row) {
     if (world.state == GvWorldState::PlayerGone || world.state == GvWorldState::Ended) {
         return false;
     }
@@ -283,7 +284,7 @@ bool playerAt(const GvWorld& world, int& col, int& row) {
     return kind == GvObjectKind::player || kind == GvObjectKind::in_box;
 }
 
-bool goalStillThere(const GvWorld& world, const GvSolver::Goal& goal) {
+static bool goalStillThere(const GvWorld& world, const GvSolver::Goal& goal) {
     const GvObjectKind kind = kindAt(world, goal.col, goal.row);
     switch (goal.kind) {
     case GvSolver::GoalKind::diamond:
@@ -298,8 +299,6 @@ bool goalStillThere(const GvWorld& world, const GvSolver::Goal& goal) {
     }
     return false;
 }
-
-} // namespace
 
 GvSolver::GvSolver(const GvLevelPack& pack, int level, Options options)
     : pack_(pack), level_(level), options_(options) {}
@@ -345,7 +344,7 @@ std::vector<GvSolver::Goal> GvSolver::goals(const GvWorld& world) const {
     const int w = world.width;
     const bool quotaMet = world.diamonds_collected >= world.diamond_quota;
     const Goal anyExit{GoalKind::exit, -1, -1, 0};
-    const PathMap map = paths(world, col, row, quotaMet ? &anyExit : nullptr);
+    const GvSolverPathMap map = paths(world, col, row, quotaMet ? &anyExit : nullptr);
     std::vector<Goal> diamonds;
     std::vector<Goal> exits;
     std::vector<Goal> digs;
@@ -458,7 +457,7 @@ GvSolver::SegmentEnd GvSolver::runSegment(GvWorld& world, std::vector<GvInputBit
                 }
             }
         } else {
-            const PathMap map = paths(world, col, row, &goal);
+            const GvSolverPathMap map = paths(world, col, row, &goal);
             const std::size_t target = std::size_t(goal.col + goal.row * world.width);
             if (map.cost[target] == INT_MAX) {
                 // Blocked for now; a creature may move off or a boulder settle.
