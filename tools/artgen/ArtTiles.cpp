@@ -225,7 +225,8 @@ std::vector<ArtPicture> drawAmoeba() {
     return out;
 }
 
-// ---- Slime: a violet jelly with bubbles rising through it in a loop.
+// ---- Slime: a teal jelly, unlike any dirt or wall colour, with bubbles rising through it in a
+// loop.
 
 static float slimeHeight(V2 p, float t) {
     return fbm(p.x * 3, p.y * 3, t * 2, 501, 3, 3, 3, 2);
@@ -236,8 +237,8 @@ static C4 shadeSlime(V2 p, float t, const HeightGrid& grid) {
     const V2 s = grid.slope(p);
     V3 n = normalize({-s.x * 0.07f, -s.y * 0.07f, 1});
     const float depth = clamp01(0.5f + 1.3f * wob);
-    V3 col = mix(rgb(0x16062e), rgb(0x8a48d8), depth);
-    col = mix(col, rgb(0xc8a0ff), smoothstep(0.75f, 1.0f, depth) * 0.5f);
+    V3 col = mix(rgb(0x042624), rgb(0x1aa090), depth);
+    col = mix(col, rgb(0x98f4e0), smoothstep(0.75f, 1.0f, depth) * 0.5f);
     // Bubbles: each rises one full picture height per loop.
     for (int i = 0; i < 7; ++i) {
         const float bx = hashUnit(i, 0, 0, 502);
@@ -253,14 +254,14 @@ static C4 shadeSlime(V2 p, float t, const HeightGrid& grid) {
                 // Inside, the bubble is a lighter dome that bends the light.
                 const V2 u = d * (1 / br);
                 const V3 bn = normalize({u.x, u.y, std::sqrt(std::max(0.05f, 1 - dot(u, u)))});
-                col = mix(col, rgb(0x9a68e0) * (0.5f + 0.6f * diffuse(bn)), 0.55f);
+                col = mix(col, rgb(0x48c8b4) * (0.5f + 0.6f * diffuse(bn)), 0.55f);
                 n = normalize(n + bn * 0.6f);
             }
             const float rim = 1 - smoothstep(0.0f, 0.01f, std::fabs(bd + 0.005f));
-            col = mix(col, rgb(0xf0e0ff), rim * 0.7f);
+            col = mix(col, rgb(0xe0fff8), rim * 0.7f);
         }
     }
-    col = col * (0.55f + 0.55f * diffuse(n)) + V3{1, 0.92f, 1} * (0.75f * specular(n, 60));
+    col = col * (0.55f + 0.55f * diffuse(n)) + V3{0.9f, 1, 1} * (0.75f * specular(n, 60));
     return {col, 0.94f};
 }
 
