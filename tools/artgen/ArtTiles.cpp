@@ -225,8 +225,8 @@ std::vector<ArtPicture> drawAmoeba() {
     return out;
 }
 
-// ---- Slime: a teal jelly, unlike any dirt or wall colour, with bubbles rising through it in a
-// loop.
+// ---- Slime: a teal jelly, apart from the purple dirt and walls, with bubbles rising through
+// it in a loop.
 
 static float slimeHeight(V2 p, float t) {
     return fbm(p.x * 3, p.y * 3, t * 2, 501, 3, 3, 3, 2);
