@@ -1,7 +1,7 @@
 #include "formats/GvBdcffParser.h"
 
 #include "formats/GvBdcffConverter.h"
-#include "formats/GvGrvParser.h"
+#include "formats/GvCommandBuilder.h"
 #include "formats/GvParserMessage.h"
 #include "formats/OrbLineReader.h"
 #include "formats/OrbParsingRangeException.h"
@@ -245,32 +245,6 @@ int mapCode(char c) {
     }
 }
 
-// The input bits of a demo letter, or -1.
-int demoMoves(char letter) {
-    switch (letter) {
-    case '.':
-        return 0;
-    case 'u':
-        return 1;
-    case 'd':
-        return 2;
-    case 'l':
-        return 4;
-    case 'r':
-        return 8;
-    case 'U':
-        return 17;
-    case 'D':
-        return 18;
-    case 'L':
-        return 20;
-    case 'R':
-        return 24;
-    default:
-        return -1;
-    }
-}
-
 struct Specs {
     OrbValueStringTable<GvPackedObjectType> objectTable = makeObjectTable();
 
@@ -342,6 +316,25 @@ GvBdcffSize readSize(const std::string& text) {
     return size;
 }
 
+// The texts a game and a cave both carry; false when `key` names none of them.
+template <typename Record>
+bool readTextKey(Record& record, const std::string& key, const std::string& value) {
+    const std::pair<const char*, std::string*> fields[] = {
+        {"Name", &record.name},
+        {"Date", &record.date},
+        {"Author", &record.author},
+        {"WWW", &record.web},
+        {"Description", &record.description},
+    };
+    for (const auto& [name, field] : fields) {
+        if (equalIgnoringCase(key, name)) {
+            *field = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 // An 8-bit mask lets an object through when a random byte misses all its set
 // bits: each set bit halves the chance.
 double permeabilityOfMask(int mask) {
@@ -357,16 +350,13 @@ GvBdcffParser::~GvBdcffParser() = default;
 
 std::unique_ptr<GvLevelPack>
 GvBdcffParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
-    std::vector<std::string> privateMessages;
-    messages_ = messages != nullptr ? messages : &privateMessages;
-    // Comments, but no quotes: BDCFF texts are not quoted.
-    reader_ = std::make_unique<OrbLineReader>(stream, ";", false);
     game_ = GvBdcffGameRecord();
     caves_.clear();
     work_ = 0;
     commandCount_ = 0;
 
-    std::unique_ptr<GvLevelPack> result = runGuarded(*messages_, *reader_, [&] {
+    // Comments, but no quotes: BDCFF texts are not quoted.
+    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, false, [&] {
         std::string line;
         if (!nextLine(line) || sectionOf(line) != Section::bdcff) {
             expected("BDCFF section");
@@ -399,23 +389,11 @@ GvBdcffParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool
         return pack;
     });
     caves_.clear();
-    reader_.reset();
-    messages_ = nullptr;
     return result;
 }
 
 bool GvBdcffParser::nextLine(std::string& text) {
     return reader_->readLine(text, true, true);
-}
-
-void GvBdcffParser::fail(const std::string& first, const std::string& second) {
-    messages_->push_back(first);
-    messages_->push_back(second);
-    throw true;
-}
-
-void GvBdcffParser::expected(const std::string& what) {
-    fail(GvParserMessage::syntax(reader_->lineCount()), GvParserMessage::expectation(what));
 }
 
 void GvBdcffParser::requireSectionEnd(const std::string& line) {
@@ -483,17 +461,10 @@ void GvBdcffParser::skipSection(const std::string& line) {
 
 void GvBdcffParser::readGameKey(const std::string& key, const std::string& value) {
     const Specs& s = specs();
-    if (equalIgnoringCase(key, "Name")) {
-        game_.name = value;
-    } else if (equalIgnoringCase(key, "Date")) {
-        game_.date = value;
-    } else if (equalIgnoringCase(key, "Author")) {
-        game_.author = value;
-    } else if (equalIgnoringCase(key, "WWW")) {
-        game_.web = value;
-    } else if (equalIgnoringCase(key, "Description")) {
-        game_.description = value;
-    } else if (equalIgnoringCase(key, "Levels")) {
+    if (readTextKey(game_, key, value)) {
+        return;
+    }
+    if (equalIgnoringCase(key, "Levels")) {
         const std::vector<std::string> pieces = tokens(value);
         requireCount(pieces.size(), 1, 1);
         game_.levels = parseTokens(pieces, {&s.level})[0].integer;
@@ -558,17 +529,10 @@ void GvBdcffParser::readCaveKey(GvBdcffCaveRecord& cave, const std::string& key,
         requireCount(pieces.size(), 1, 10);
         return integers(parseTokens(pieces, {&spec}, 1));
     };
-    if (equalIgnoringCase(key, "Name")) {
-        cave.name = value;
-    } else if (equalIgnoringCase(key, "Date")) {
-        cave.date = value;
-    } else if (equalIgnoringCase(key, "Author")) {
-        cave.author = value;
-    } else if (equalIgnoringCase(key, "WWW")) {
-        cave.web = value;
-    } else if (equalIgnoringCase(key, "Description")) {
-        cave.description = value;
-    } else if (equalIgnoringCase(key, "Intermission")) {
+    if (readTextKey(cave, key, value)) {
+        return;
+    }
+    if (equalIgnoringCase(key, "Intermission")) {
         cave.intermission = equalIgnoringCase(value, "true");
     } else if (equalIgnoringCase(key, "Size")) {
         cave.size = readSize(value);
@@ -632,7 +596,7 @@ void GvBdcffParser::addObject(GvBdcffCaveRecord& cave, GvBdcffObject object, lon
     // Every level draws the object once, so both limits count it per level.
     work_ += std::max(work, 1LL) * std::max(levels, 1LL);
     commandCount_ += std::max(levels, 1LL);
-    if (work_ > kMaxDrawingWork || commandCount_ > GvGrvParser::kMaxCommands) {
+    if (work_ > kMaxDrawingWork || commandCount_ > GvCommandBuilder::kMaxCommands) {
         throw GvParserMessage::tooManyCommands(reader_->lineCount());
     }
     cave.objects.push_back(std::move(object));
@@ -825,7 +789,7 @@ void GvBdcffParser::readDemo(GvBdcffCaveRecord& cave) {
             if (result == OrbValueSpec::NumberResult::outOfRange || count < 1) {
                 throw OrbParsingRangeException();
             }
-            const int moves = demoMoves(token[0]);
+            const int moves = demoLetterMoves(token[0]);
             if (moves < 0) {
                 fail(GvParserMessage::syntax(reader_->lineCount()),
                      GvParserMessage::demoCommand(token[0]));

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-class OrbLineReader;
 class OrbValueSpec;
 struct OrbValue;
 
@@ -50,15 +49,9 @@ private:
     void addObject(GvBdcffCaveRecord& cave, GvBdcffObject object, long long work);
     // A line starting with "[" that does not end with "]".
     void requireSectionEnd(const std::string& line);
-    // Adds a positional message and its explanation and ends the parse.
-    [[noreturn]] void fail(const std::string& first, const std::string& second);
-    // The syntax message and "Expected <what>.".
-    [[noreturn]] void expected(const std::string& what);
     // One value for all levels or one per level.
     std::vector<OrbValue> perLevel(const std::string& text, const OrbValueSpec& spec) const;
 
-    std::unique_ptr<OrbLineReader> reader_;
-    std::vector<std::string>* messages_ = nullptr;
     GvBdcffGameRecord game_;
     std::vector<GvBdcffCaveRecord> caves_;
     long long work_ = 0;

@@ -1,21 +1,13 @@
 #include "formats/GvGrv1Parser.h"
 
-#include "formats/GvGrvParser.h"
+#include "formats/GvCommandBuilder.h"
 #include "formats/GvParserMessage.h"
 #include "formats/OrbLineReader.h"
-#include "formats/OrbParsingRangeException.h"
 #include "formats/OrbParsingSyntaxException.h"
 #include "formats/OrbValue.h"
 #include "formats/OrbValueListSpec.h"
 #include "formats/OrbValueStringTableHolder.h"
-#include "levelpack/GvCmdLine.h"
-#include "levelpack/GvCmdParasite.h"
-#include "levelpack/GvCmdRandomFill.h"
-#include "levelpack/GvCmdRaw.h"
-#include "levelpack/GvCmdRectDot.h"
 #include "levelpack/GvCmdRectFill.h"
-#include "levelpack/GvCmdRectLine.h"
-#include "levelpack/GvCmdSet.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvKeywordTable.h"
 #include "sim/GvPackedObjectType.h"
@@ -166,15 +158,7 @@ constexpr const char* kPhysicsNames[] = {"Standard", "Retro"};
 constexpr const char* kWrapNames[] = {"None", "Horizontal", "Vertical", "All", "Stepped"};
 
 // Raw characters as in the current format, except that "-" (unchanged) is not one.
-int rawCode(char c) {
-    const char* const chars = " .PXrRdDbBWwMGHV12345678asF";
-    for (int type = 0; chars[type] != '\0'; ++type) {
-        if (chars[type] == c) {
-            return type;
-        }
-    }
-    return -1;
-}
+constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF";
 
 struct Specs {
     OrbValueStringTable<GvPackedObjectType> objectTable =
@@ -186,8 +170,6 @@ struct Specs {
         OrbValueStringTable<GvWrapMode>::fromKeywords(kWrapNames, GvWrapMode::none);
 
     OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
-    OrbValueSpec coordinate = OrbValueSpec::integer(-1000, 1000);
-    OrbValueSpec count = OrbValueSpec::integer(1, 1000);
     OrbValueSpec quoted = OrbValueSpec::quotedString();
     OrbValueSpec ticks = OrbValueSpec::integer(0, 9999);
     OrbValueSpec large = OrbValueSpec::integer(0, INT_MAX);
@@ -207,41 +189,11 @@ struct Specs {
     OrbValueListSpec seed{{large}};
     OrbValueListSpec demoCount{{large}};
     OrbValueListSpec demoRaw{{quoted}};
-
-    OrbValueListSpec set{{coordinate, coordinate, object}};
-    OrbValueListSpec line{{coordinate, coordinate, coordinate, coordinate, object}};
-    OrbValueListSpec rectFill{
-        {coordinate, coordinate, coordinate, coordinate, object, object}, 1, 0, 1};
-    OrbValueListSpec rectDot{{coordinate, coordinate, count, count, count, count, object}};
-    OrbValueListSpec randomFill{{coordinate, coordinate, coordinate, coordinate, object, object,
-                                 OrbValueSpec::integer(0, 255)},
-                                2,
-                                0,
-                                256,
-                                true};
-    OrbValueListSpec parasite{
-        {coordinate, coordinate, coordinate, coordinate, object, coordinate, coordinate, object}};
-    OrbValueListSpec raw{{coordinate, coordinate, quoted}};
-    OrbValueListSpec call{{quoted, coordinate, coordinate}, 2, 0, 1, true};
 };
 
 const Specs& specs() {
     static const Specs instance;
     return instance;
-}
-
-GvPackedObjectType objectOf(const OrbValue& value) {
-    return static_cast<GvPackedObjectType>(value.code);
-}
-
-// Fills and rectangles need their corners in order: x2 is value 3, y2 value 4.
-void requireOrderedCorners(const std::vector<OrbValue>& values) {
-    if (values[2].integer < values[0].integer) {
-        throw OrbParsingRangeException(2);
-    }
-    if (values[3].integer < values[1].integer) {
-        throw OrbParsingRangeException(3);
-    }
 }
 
 // The input bits of a demo keyword, or -1 for a word that is not one.
@@ -270,30 +222,21 @@ int demoKeywordMoves(Keyword k) {
     }
 }
 
-// The input bits of a move letter in a demo string, or -1.
-int demoLetterMoves(char letter) {
-    switch (letter) {
-    case '.':
-        return 0;
-    case 'u':
-        return 1;
-    case 'd':
-        return 2;
-    case 'l':
-        return 4;
-    case 'r':
-        return 8;
-    case 'U':
-        return 17;
-    case 'D':
-        return 18;
-    case 'L':
-        return 20;
-    case 'R':
-        return 24;
-    default:
-        return -1;
+// The drawing keywords from set to raw stand in the order of the builder's
+// commands; call follows after the old colouring keyword.
+bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
+    using Command = GvCommandBuilder::Command;
+    static_assert(static_cast<int>(Keyword::raw) - static_cast<int>(Keyword::set) ==
+                  static_cast<int>(Command::raw));
+    if (k == Keyword::call) {
+        command = Command::call;
+        return true;
     }
+    if (k < Keyword::set || k > Keyword::raw) {
+        return false;
+    }
+    command = static_cast<Command>(static_cast<int>(k) - static_cast<int>(Keyword::set));
+    return true;
 }
 
 } // namespace
@@ -304,14 +247,10 @@ GvGrv1Parser::~GvGrv1Parser() = default;
 
 std::unique_ptr<GvLevelPack>
 GvGrv1Parser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
-    std::vector<std::string> privateMessages;
-    messages_ = messages != nullptr ? messages : &privateMessages;
-    reader_ = std::make_unique<OrbLineReader>(stream, ";", true);
-    macros_ = std::make_unique<GvLevelPack>();
     pack_ = std::make_unique<GvLevelPack>();
-    commandCount_ = 0;
-
-    std::unique_ptr<GvLevelPack> result = runGuarded(*messages_, *reader_, [&] {
+    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
+        commands_ =
+            std::make_unique<GvCommandBuilder>(specs().object, kRawAlphabet, *reader_, *messages_);
         std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
         if (!headerOnly) {
             validate(*pack);
@@ -320,9 +259,7 @@ GvGrv1Parser::parse(OrbStream& stream, std::vector<std::string>* messages, bool 
         return pack;
     });
     pack_.reset();
-    macros_.reset();
-    reader_.reset();
-    messages_ = nullptr;
+    commands_.reset();
     return result;
 }
 
@@ -331,31 +268,10 @@ bool GvGrv1Parser::nextLine(Line& line) {
     if (!reader_->readLine(text, true, true)) {
         return false;
     }
-    // Only a space separates the keyword, as in the current format.
-    const std::size_t space = text.find(' ');
-    line.keyword = keywordOf(text.substr(0, space));
-    line.values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    std::string word;
+    splitKeyword(text, word, line.values);
+    line.keyword = keywordOf(word);
     return true;
-}
-
-void GvGrv1Parser::fail(const std::string& first, const std::string& second) {
-    messages_->push_back(first);
-    messages_->push_back(second);
-    throw true;
-}
-
-void GvGrv1Parser::noValues(const Line& line) const {
-    if (!line.values.empty()) {
-        throw OrbParsingSyntaxException();
-    }
-}
-
-void GvGrv1Parser::expectOpenBrace() {
-    std::string text;
-    if (!reader_->readLine(text, true, true) || text != "{") {
-        fail(GvParserMessage::syntax(reader_->lineCount()),
-             GvParserMessage::expectation(GvParserMessage::kOpenBrace));
-    }
 }
 
 void GvGrv1Parser::checkVersion(const Line& line) {
@@ -371,8 +287,7 @@ void GvGrv1Parser::checkVersion(const Line& line) {
 std::unique_ptr<GvLevelPack> GvGrv1Parser::readPack(bool headerOnly) {
     Line line;
     if (!nextLine(line) || line.keyword != Keyword::gravik) {
-        fail(GvParserMessage::syntax(reader_->lineCount()),
-             GvParserMessage::expectation(GvParserMessage::kGravikCommand));
+        expected(GvParserMessage::kGravikCommand);
     }
     checkVersion(line);
 
@@ -415,17 +330,17 @@ void GvGrv1Parser::readCave(int width, int height) {
     std::unique_ptr<GvCaveDef> cave = pack_->makeCave(width, height);
     GvCaveVariant& variant = *cave->variants.front();
     // The old format always started from dirt inside a steel border.
-    append(variant.commands, std::make_unique<GvCmdRectFill>(0, 0, width - 1, height - 1,
-                                                             GvPackedObjectType::steel_wall,
-                                                             GvPackedObjectType::dirt));
+    commands_->append(variant.commands,
+                      std::make_unique<GvCmdRectFill>(0, 0, width - 1, height - 1,
+                                                      GvPackedObjectType::steel_wall,
+                                                      GvPackedObjectType::dirt));
     expectOpenBrace();
     const Specs& s = specs();
     Line line;
     std::vector<OrbValue> values;
     for (;;) {
         if (!nextLine(line)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         if (isText(line.keyword)) {
             s.text.parseValues(line.values, ',', values);
@@ -436,7 +351,7 @@ void GvGrv1Parser::readCave(int width, int height) {
         }
         switch (line.keyword) {
         case Keyword::close_brace:
-            noValues(line);
+            noValues(line.values);
             pack_->caves.push_back(std::move(cave));
             return;
         case Keyword::physics:
@@ -448,7 +363,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             cave->wrap = static_cast<GvWrapMode>(values[0].code);
             break;
         case Keyword::intermission:
-            noValues(line);
+            noValues(line.values);
             cave->view = GvPresentation::full;
             cave->bonus = true;
             break;
@@ -498,7 +413,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             variant.world_seed = values[0].integer;
             break;
         case Keyword::demo:
-            noValues(line);
+            noValues(line.values);
             readDemo(variant);
             break;
         case Keyword::tint:
@@ -506,8 +421,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             break;
         default:
             if (!readDrawingCommand(line, variant.commands)) {
-                fail(GvParserMessage::syntax(reader_->lineCount()),
-                     GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+                expected(GvParserMessage::kCloseBrace);
             }
             break;
         }
@@ -522,32 +436,15 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
     std::vector<OrbValue> values;
     for (;;) {
         if (!nextLine(line)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         if (line.keyword == Keyword::close_brace) {
-            noValues(line);
+            noValues(line.values);
             return;
         }
         if (line.keyword == Keyword::raw) {
             s.demoRaw.parseValues(line.values, ',', values);
-            const std::string& steps = values[0].text;
-            std::size_t at = 0;
-            while (at < steps.size()) {
-                const int moves = demoLetterMoves(steps[at++]);
-                const std::size_t firstDigit = at;
-                long long count = 0;
-                for (; at < steps.size() && steps[at] >= '0' && steps[at] <= '9'; ++at) {
-                    count = count * 10 + (steps[at] - '0');
-                    if (count > INT_MAX) {
-                        throw OrbParsingSyntaxException();
-                    }
-                }
-                if (moves < 0 || at == firstDigit || count < 1) {
-                    throw OrbParsingSyntaxException();
-                }
-                variant.appendDemoStep(moves, static_cast<int>(count));
-            }
+            appendDemoText(values[0].text, variant, false);
             continue;
         }
         const int moves = demoKeywordMoves(line.keyword);
@@ -561,124 +458,30 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
 }
 
 void GvGrv1Parser::readMacro(const std::string& name) {
-    if (macros_->findCaveByName(name) != nullptr) {
-        throw GvParserMessage::duplicateMacro(reader_->lineCount());
-    }
-    std::unique_ptr<GvCaveDef> macro = macros_->makeCave(40, 22);
-    macro->name = name;
+    std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
     expectOpenBrace();
     Line line;
     for (;;) {
         if (!nextLine(line)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         if (line.keyword == Keyword::close_brace) {
-            noValues(line);
+            noValues(line.values);
             break;
         }
         if (!readDrawingCommand(line, macro->commands)) {
             throw OrbParsingSyntaxException();
         }
     }
-    // Registered only now, so that a macro cannot call itself.
-    macros_->caves.push_back(std::move(macro));
+    commands_->addMacro(std::move(macro));
 }
 
-void GvGrv1Parser::append(CommandList& list, std::unique_ptr<GvCaveCommand> command) {
-    if (++commandCount_ > GvGrvParser::kMaxCommands) {
-        throw GvParserMessage::tooManyCommands(reader_->lineCount());
-    }
-    list.push_back(std::move(command));
-}
-
-bool GvGrv1Parser::readDrawingCommand(const Line& line, CommandList& list) {
-    const Specs& s = specs();
-    std::vector<OrbValue> v;
-    switch (line.keyword) {
-    case Keyword::set:
-        s.set.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdSet>(v[0].integer, v[1].integer, objectOf(v[2])));
-        return true;
-    case Keyword::line:
-        s.line.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdLine>(v[0].integer, v[1].integer, v[2].integer,
-                                                 v[3].integer, objectOf(v[4])));
-        return true;
-    case Keyword::rect_line:
-        s.line.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        append(list, std::make_unique<GvCmdRectLine>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, objectOf(v[4])));
-        return true;
-    case Keyword::rect_fill: {
-        s.rectFill.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        const GvPackedObjectType border = objectOf(v[4]);
-        append(list, std::make_unique<GvCmdRectFill>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, border,
-                                                     v.size() > 5 ? objectOf(v[5]) : border));
-        return true;
-    }
-    case Keyword::rect_dot:
-        s.rectDot.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdRectDot>(v[0].integer, v[1].integer, v[2].integer,
-                                                    v[3].integer, v[4].integer, v[5].integer,
-                                                    objectOf(v[6])));
-        return true;
-    case Keyword::random_fill: {
-        s.randomFill.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        std::vector<GvCmdRandomFill::Entry> entries;
-        for (std::size_t i = 5; i + 1 < v.size(); i += 2) {
-            entries.push_back({objectOf(v[i]), static_cast<std::uint8_t>(v[i + 1].integer)});
-        }
-        append(list,
-               std::make_unique<GvCmdRandomFill>(v[0].integer, v[1].integer, v[2].integer,
-                                                 v[3].integer, objectOf(v[4]), std::move(entries)));
-        return true;
-    }
-    case Keyword::parasite:
-        s.parasite.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        append(list, std::make_unique<GvCmdParasite>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, objectOf(v[4]), v[5].integer,
-                                                     v[6].integer, objectOf(v[7])));
-        return true;
-    case Keyword::raw: {
-        s.raw.parseValues(line.values, ',', v);
-        std::vector<GvPackedObjectType> objects;
-        objects.reserve(v[2].text.size());
-        for (const char c : v[2].text) {
-            const int code = rawCode(c);
-            if (code < 0) {
-                throw GvParserMessage::objectCharacter(c, reader_->lineCount());
-            }
-            objects.push_back(static_cast<GvPackedObjectType>(code));
-        }
-        append(list, std::make_unique<GvCmdRaw>(v[0].integer, v[1].integer, std::move(objects)));
-        return true;
-    }
-    case Keyword::call: {
-        s.call.parseValues(line.values, ',', v);
-        const GvCaveDef* macro = macros_->findCaveByName(v[0].text);
-        if (macro == nullptr) {
-            throw GvParserMessage::missingMacro(reader_->lineCount());
-        }
-        if (commandCount_ + static_cast<long long>(macro->commands.size()) >
-            GvGrvParser::kMaxCommands) {
-            throw GvParserMessage::tooManyCommands(reader_->lineCount());
-        }
-        for (const auto& command : macro->commands) {
-            std::unique_ptr<GvCaveCommand> copy = command->clone();
-            if (v.size() == 3) {
-                copy->translate(v[1].integer, v[2].integer);
-            }
-            append(list, std::move(copy));
-        }
-        return true;
-    }
-    default:
+bool GvGrv1Parser::readDrawingCommand(const Line& line,
+                                      std::vector<std::unique_ptr<GvCaveCommand>>& list) {
+    GvCommandBuilder::Command command;
+    if (!commandOf(line.keyword, command)) {
         return false;
     }
+    commands_->build(command, line.values, list);
+    return true;
 }

@@ -8,7 +8,7 @@
 
 class GvCaveCommand;
 class GvCaveVariant;
-class OrbLineReader;
+class GvCommandBuilder;
 
 // Reads the older version of the program's own text format. It knows no
 // variants: every cave is one level, with its parameters, drawing and demo in a
@@ -27,8 +27,6 @@ public:
     enum class Keyword;
 
 private:
-    using CommandList = std::vector<std::unique_ptr<GvCaveCommand>>;
-
     struct Line {
         Keyword keyword;
         std::string values;
@@ -37,20 +35,12 @@ private:
     bool nextLine(Line& line);
     std::unique_ptr<GvLevelPack> readPack(bool headerOnly);
     void checkVersion(const Line& line);
-    void expectOpenBrace();
     void readCave(int width, int height);
     void readDemo(GvCaveVariant& variant);
     void readMacro(const std::string& name);
     // False when the line is not a drawing command.
-    bool readDrawingCommand(const Line& line, CommandList& list);
-    void append(CommandList& list, std::unique_ptr<GvCaveCommand> command);
-    // Adds a positional message and its explanation and ends the parse.
-    [[noreturn]] void fail(const std::string& first, const std::string& second);
-    void noValues(const Line& line) const;
+    bool readDrawingCommand(const Line& line, std::vector<std::unique_ptr<GvCaveCommand>>& list);
 
-    std::unique_ptr<OrbLineReader> reader_;
-    std::vector<std::string>* messages_ = nullptr;
     std::unique_ptr<GvLevelPack> pack_;
-    std::unique_ptr<GvLevelPack> macros_;
-    long long commandCount_ = 0;
+    std::unique_ptr<GvCommandBuilder> commands_;
 };

@@ -1,5 +1,6 @@
 #include "formats/GvGrvParser.h"
 
+#include "formats/GvCommandBuilder.h"
 #include "formats/GvParserMessage.h"
 #include "formats/OrbLineReader.h"
 #include "formats/OrbParsingRangeException.h"
@@ -8,15 +9,7 @@
 #include "formats/OrbValue.h"
 #include "formats/OrbValueListSpec.h"
 #include "formats/OrbValueStringTableHolder.h"
-#include "levelpack/GvCmdFiller.h"
-#include "levelpack/GvCmdLine.h"
-#include "levelpack/GvCmdParasite.h"
-#include "levelpack/GvCmdRandomFill.h"
-#include "levelpack/GvCmdRaw.h"
-#include "levelpack/GvCmdRectDot.h"
 #include "levelpack/GvCmdRectFill.h"
-#include "levelpack/GvCmdRectLine.h"
-#include "levelpack/GvCmdSet.h"
 #include "levelpack/GvCmdStyle.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvKeywordTable.h"
@@ -157,48 +150,7 @@ std::string* textField(Keyword k, std::string& name, std::string& description, s
     }
 }
 
-// Objects as raw characters; -1 for a character that names none.
-struct RawTable {
-    int code[256];
-    RawTable() {
-        for (int& c : code) {
-            c = -1;
-        }
-        const char* chars = " .PXrRdDbBWwMGHV12345678asF-";
-        for (int type = 0; chars[type] != '\0'; ++type) {
-            code[static_cast<unsigned char>(chars[type])] = type;
-        }
-    }
-};
-
-constexpr const char* kDirtColours[] = {"brown", "dark_brown", "yellow", "purple",
-                                        "blue",  "grey",       "green",  "orange"};
-constexpr const char* kWallColours[] = {"white", "dark_brown", "dark_cyan", "blue", "red"};
-constexpr const char* kBoxColours[] = {"dark_grey", "grey",       "light_brown", "purple",
-                                       "pale_pink", "light_blue", "red"};
-
-// The colour index of a word for an object; -2 when the object has no colours,
-// -1 when the word is not one of them.
-int colourIndex(GvPackedObjectType object, const std::string& word) {
-    switch (object) {
-    case GvPackedObjectType::dirt:
-        return keywordTableLookup(kDirtColours, word);
-    case GvPackedObjectType::in_box:
-    case GvPackedObjectType::out_box:
-    case GvPackedObjectType::steel_wall:
-        return keywordTableLookup(kBoxColours, word);
-    case GvPackedObjectType::brick_wall:
-    case GvPackedObjectType::magic_wall:
-    case GvPackedObjectType::growing_wall:
-    case GvPackedObjectType::growing_wall_h:
-    case GvPackedObjectType::growing_wall_v:
-        return keywordTableLookup(kWallColours, word);
-    default:
-        return -2;
-    }
-}
-
-// The value specifications of every keyword, made once.
+// The value descriptions of every keyword, made once.
 struct Specs {
     OrbValueStringTable<GvPackedObjectType> objectTable =
         OrbValueStringTable<GvPackedObjectType>::fromKeywords(kPackedObjectKeywords,
@@ -212,8 +164,6 @@ struct Specs {
                                                           GvPresentation::scrolling);
 
     OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
-    OrbValueSpec coordinate = OrbValueSpec::integer(-1000, 1000);
-    OrbValueSpec count = OrbValueSpec::integer(1, 1000);
     OrbValueSpec quoted = OrbValueSpec::quotedString();
 
     OrbValueListSpec version{{OrbValueSpec::real()}};
@@ -227,29 +177,9 @@ struct Specs {
     OrbValueListSpec amoeba{{OrbValueSpec::integer(0, INT_MAX), OrbValueSpec::integer(0, 255),
                              OrbValueSpec::integer(0, 255), OrbValueSpec::real(0, 999)}};
 
-    OrbValueListSpec set{{coordinate, coordinate, object}};
-    OrbValueListSpec line{{coordinate, coordinate, coordinate, coordinate, object}};
-    OrbValueListSpec rectFill{
-        {coordinate, coordinate, coordinate, coordinate, object, object}, 1, 0, 1};
-    OrbValueListSpec rectDot{{coordinate, coordinate, count, count, count, count, object}};
-    OrbValueListSpec randomFill{{coordinate, coordinate, coordinate, coordinate, object, object,
-                                 OrbValueSpec::integer(0, 255)},
-                                2,
-                                0,
-                                256,
-                                true};
-    OrbValueListSpec parasite{
-        {coordinate, coordinate, coordinate, coordinate, object, coordinate, coordinate, object}};
-    OrbValueListSpec raw{{coordinate, coordinate, quoted}};
-    OrbValueListSpec filler{{object}};
-    OrbValueListSpec style{{object, OrbValueSpec::freeWord()}};
-    OrbValueListSpec call{{quoted, coordinate, coordinate}, 2, 0, 1, true};
-
     // Per-variant parameters: one value for a variant block, 1..9 in a cave block.
     std::map<Keyword, OrbValueListSpec> single;
     std::map<Keyword, OrbValueListSpec> multi;
-
-    RawTable rawTable;
 
     Specs() {
         const OrbValueSpec ticks = OrbValueSpec::integer(0, 9999);
@@ -337,44 +267,20 @@ void assignAmoeba(GvCaveVariant& variant, const std::vector<OrbValue>& values) {
     variant.amoeba_slow_ticks = secondsToTicks(values[3].real, variant.tick_rate);
 }
 
-GvPackedObjectType objectOf(const OrbValue& value) {
-    return static_cast<GvPackedObjectType>(value.code);
-}
+// Objects as raw characters, in the order of their codes.
+constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF-";
 
-// Fills and rectangles need their corners in order: x2 is value 3, y2 value 4.
-void requireOrderedCorners(const std::vector<OrbValue>& values) {
-    if (values[2].integer < values[0].integer) {
-        throw OrbParsingRangeException(2);
+// The drawing keywords stand in the order of the builder's commands, from set
+// to call.
+bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
+    static_assert(static_cast<int>(Keyword::call) - static_cast<int>(Keyword::set) ==
+                  static_cast<int>(GvCommandBuilder::Command::call));
+    if (k < Keyword::set || k > Keyword::call) {
+        return false;
     }
-    if (values[3].integer < values[1].integer) {
-        throw OrbParsingRangeException(3);
-    }
-}
-
-// The moves value of a demo letter, or -1.
-int demoMoves(char letter) {
-    switch (letter) {
-    case '.':
-        return 0;
-    case 'u':
-        return 1;
-    case 'd':
-        return 2;
-    case 'l':
-        return 4;
-    case 'r':
-        return 8;
-    case 'U':
-        return 17;
-    case 'D':
-        return 18;
-    case 'L':
-        return 20;
-    case 'R':
-        return 24;
-    default:
-        return -1;
-    }
+    command = static_cast<GvCommandBuilder::Command>(static_cast<int>(k) -
+                                                     static_cast<int>(Keyword::set));
+    return true;
 }
 
 } // namespace
@@ -385,14 +291,10 @@ GvGrvParser::~GvGrvParser() = default;
 
 std::unique_ptr<GvLevelPack>
 GvGrvParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
-    std::vector<std::string> privateMessages;
-    messages_ = messages != nullptr ? messages : &privateMessages;
-    reader_ = std::make_unique<OrbLineReader>(stream, ";", true);
-    macros_ = std::make_unique<GvLevelPack>();
     pack_ = std::make_unique<GvLevelPack>();
-    commandCount_ = 0;
-
-    std::unique_ptr<GvLevelPack> result = runGuarded(*messages_, *reader_, [&] {
+    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
+        commands_ =
+            std::make_unique<GvCommandBuilder>(specs().object, kRawAlphabet, *reader_, *messages_);
         std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
         if (!headerOnly) {
             validate(*pack);
@@ -400,9 +302,7 @@ GvGrvParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool h
         return pack;
     });
     pack_.reset();
-    macros_.reset();
-    reader_.reset();
-    messages_ = nullptr;
+    commands_.reset();
     return result;
 }
 
@@ -411,38 +311,16 @@ bool GvGrvParser::nextLine(Line& line) {
     if (!reader_->readLine(text, true, true)) {
         return false;
     }
-    // Only a space separates the keyword: "name<tab>..." is one unknown word.
-    const std::size_t space = text.find(' ');
-    line.keyword = keywordOf(text.substr(0, space));
-    line.values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    std::string word;
+    splitKeyword(text, word, line.values);
+    line.keyword = keywordOf(word);
     return true;
-}
-
-void GvGrvParser::fail(const std::string& first, const std::string& second) {
-    messages_->push_back(first);
-    messages_->push_back(second);
-    throw true;
-}
-
-void GvGrvParser::noValues(const Line& line) const {
-    if (!line.values.empty()) {
-        throw OrbParsingSyntaxException();
-    }
-}
-
-void GvGrvParser::expectOpenBrace() {
-    std::string text;
-    if (!reader_->readLine(text, true, true) || text != "{") {
-        fail(GvParserMessage::syntax(reader_->lineCount()),
-             GvParserMessage::expectation(GvParserMessage::kOpenBrace));
-    }
 }
 
 void GvGrvParser::readVersion() {
     Line line;
     if (!nextLine(line) || line.keyword != Keyword::gravik) {
-        fail(GvParserMessage::syntax(reader_->lineCount()),
-             GvParserMessage::expectation(GvParserMessage::kGravikCommand));
+        expected(GvParserMessage::kGravikCommand);
     }
     std::vector<OrbValue> values;
     specs().version.parseValues(line.values, ',', values);
@@ -516,13 +394,12 @@ void GvGrvParser::readCave(int width, int height) {
         case Keyword::macro:
         case Keyword::demo:
         case Keyword::unknown:
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         default:
             break;
         }
         if (line.keyword == Keyword::close_brace) {
-            noValues(line);
+            noValues(line.values);
             break;
         }
         if (line.keyword == Keyword::variant) {
@@ -565,16 +442,16 @@ void GvGrvParser::readCave(int width, int height) {
             cave->view = static_cast<GvPresentation>(values[0].code);
             break;
         case Keyword::bonus:
-            noValues(line);
+            noValues(line.values);
             cave->bonus = true;
             break;
         case Keyword::intermission:
-            noValues(line);
+            noValues(line.values);
             cave->view = GvPresentation::full;
             cave->bonus = true;
             break;
         case Keyword::locked:
-            noValues(line);
+            noValues(line.values);
             for (auto& variant : cave->variants) {
                 variant->locked = true;
             }
@@ -607,19 +484,18 @@ void GvGrvParser::readVariant(GvCaveDef& cave, int v) {
     Line line;
     for (;;) {
         if (!nextLine(line)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         switch (line.keyword) {
         case Keyword::close_brace:
-            noValues(line);
+            noValues(line.values);
             return;
         case Keyword::locked:
-            noValues(line);
+            noValues(line.values);
             variant.locked = true;
             break;
         case Keyword::demo:
-            noValues(line);
+            noValues(line.values);
             readDemo(variant);
             break;
         default:
@@ -638,8 +514,7 @@ void GvGrvParser::readDemo(GvCaveVariant& variant) {
     std::string steps;
     for (;;) {
         if (!reader_->readLine(text, true, true)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         if (text == "}") {
             return;
@@ -647,53 +522,27 @@ void GvGrvParser::readDemo(GvCaveVariant& variant) {
         if (!OrbValueSpec::parseQuoted(text, steps)) {
             throw OrbParsingSyntaxException();
         }
-        std::size_t at = 0;
-        while (at < steps.size()) {
-            const int moves = demoMoves(steps[at++]);
-            const std::size_t firstDigit = at;
-            long long count = 0;
-            for (; at < steps.size() && steps[at] >= '0' && steps[at] <= '9'; ++at) {
-                count = count * 10 + (steps[at] - '0');
-                if (count > INT_MAX) {
-                    throw OrbParsingSyntaxException();
-                }
-            }
-            if (moves < 0 || at == firstDigit || count < 1) {
-                throw OrbParsingSyntaxException();
-            }
-            // Merging equal neighbours must not wrap the count either.
-            if (!variant.demo.empty() && variant.demo.back().moves == moves &&
-                variant.demo.back().count > INT_MAX - count) {
-                throw OrbParsingSyntaxException();
-            }
-            variant.appendDemoStep(moves, static_cast<int>(count));
-        }
+        appendDemoText(steps, variant, true);
     }
 }
 
 void GvGrvParser::readMacro(const std::string& name) {
-    if (macros_->findCaveByName(name) != nullptr) {
-        throw GvParserMessage::duplicateMacro(reader_->lineCount());
-    }
-    std::unique_ptr<GvCaveDef> macro = macros_->makeCave(40, 22);
-    macro->name = name;
+    std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
     expectOpenBrace();
     Line line;
     for (;;) {
         if (!nextLine(line)) {
-            fail(GvParserMessage::syntax(reader_->lineCount()),
-                 GvParserMessage::expectation(GvParserMessage::kCloseBrace));
+            expected(GvParserMessage::kCloseBrace);
         }
         if (line.keyword == Keyword::close_brace) {
-            noValues(line);
+            noValues(line.values);
             break;
         }
         if (!readDrawingCommand(line, macro->commands)) {
             throw OrbParsingSyntaxException();
         }
     }
-    // Only now can calls find it: a macro that called itself would never end.
-    macros_->caves.push_back(std::move(macro));
+    commands_->addMacro(std::move(macro));
 }
 
 bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVariant) {
@@ -735,115 +584,12 @@ bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVaria
     return true;
 }
 
-void GvGrvParser::append(CommandList& list, std::unique_ptr<GvCaveCommand> command) {
-    if (++commandCount_ > kMaxCommands) {
-        throw GvParserMessage::tooManyCommands(reader_->lineCount());
-    }
-    list.push_back(std::move(command));
-}
-
-bool GvGrvParser::readDrawingCommand(const Line& line, CommandList& list) {
-    const Specs& s = specs();
-    std::vector<OrbValue> v;
-    switch (line.keyword) {
-    case Keyword::set:
-        s.set.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdSet>(v[0].integer, v[1].integer, objectOf(v[2])));
-        return true;
-    case Keyword::line:
-        s.line.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdLine>(v[0].integer, v[1].integer, v[2].integer,
-                                                 v[3].integer, objectOf(v[4])));
-        return true;
-    case Keyword::rect_line:
-        s.line.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        append(list, std::make_unique<GvCmdRectLine>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, objectOf(v[4])));
-        return true;
-    case Keyword::rect_fill: {
-        s.rectFill.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        const GvPackedObjectType border = objectOf(v[4]);
-        append(list, std::make_unique<GvCmdRectFill>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, border,
-                                                     v.size() > 5 ? objectOf(v[5]) : border));
-        return true;
-    }
-    case Keyword::rect_dot:
-        s.rectDot.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdRectDot>(v[0].integer, v[1].integer, v[2].integer,
-                                                    v[3].integer, v[4].integer, v[5].integer,
-                                                    objectOf(v[6])));
-        return true;
-    case Keyword::random_fill: {
-        s.randomFill.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        std::vector<GvCmdRandomFill::Entry> entries;
-        for (std::size_t i = 5; i + 1 < v.size(); i += 2) {
-            entries.push_back({objectOf(v[i]), static_cast<std::uint8_t>(v[i + 1].integer)});
-        }
-        append(list,
-               std::make_unique<GvCmdRandomFill>(v[0].integer, v[1].integer, v[2].integer,
-                                                 v[3].integer, objectOf(v[4]), std::move(entries)));
-        return true;
-    }
-    case Keyword::parasite:
-        s.parasite.parseValues(line.values, ',', v);
-        requireOrderedCorners(v);
-        append(list, std::make_unique<GvCmdParasite>(v[0].integer, v[1].integer, v[2].integer,
-                                                     v[3].integer, objectOf(v[4]), v[5].integer,
-                                                     v[6].integer, objectOf(v[7])));
-        return true;
-    case Keyword::raw: {
-        s.raw.parseValues(line.values, ',', v);
-        std::vector<GvPackedObjectType> objects;
-        objects.reserve(v[2].text.size());
-        for (const char c : v[2].text) {
-            const int code = s.rawTable.code[static_cast<unsigned char>(c)];
-            if (code < 0) {
-                throw GvParserMessage::objectCharacter(c, reader_->lineCount());
-            }
-            objects.push_back(static_cast<GvPackedObjectType>(code));
-        }
-        append(list, std::make_unique<GvCmdRaw>(v[0].integer, v[1].integer, std::move(objects)));
-        return true;
-    }
-    case Keyword::filler:
-        s.filler.parseValues(line.values, ',', v);
-        append(list, std::make_unique<GvCmdFiller>(objectOf(v[0])));
-        return true;
-    case Keyword::style: {
-        s.style.parseValues(line.values, ',', v);
-        const int colour = colourIndex(objectOf(v[0]), v[1].text);
-        if (colour == -2) {
-            fail(GvParserMessage::invalidValue(reader_->lineCount()), GvParserMessage::kNoStyles);
-        }
-        if (colour < 0) {
-            throw OrbParsingRangeException();
-        }
-        append(list, std::make_unique<GvCmdStyle>(objectOf(v[0]), colour));
-        return true;
-    }
-    case Keyword::call: {
-        s.call.parseValues(line.values, ',', v);
-        const GvCaveDef* macro = macros_->findCaveByName(v[0].text);
-        if (macro == nullptr) {
-            throw GvParserMessage::missingMacro(reader_->lineCount());
-        }
-        if (commandCount_ + static_cast<long long>(macro->commands.size()) > kMaxCommands) {
-            throw GvParserMessage::tooManyCommands(reader_->lineCount());
-        }
-        for (const auto& command : macro->commands) {
-            std::unique_ptr<GvCaveCommand> copy = command->clone();
-            if (v.size() == 3) {
-                copy->translate(v[1].integer, v[2].integer);
-            }
-            append(list, std::move(copy));
-        }
-        return true;
-    }
-    default:
+bool GvGrvParser::readDrawingCommand(const Line& line,
+                                     std::vector<std::unique_ptr<GvCaveCommand>>& list) {
+    GvCommandBuilder::Command command;
+    if (!commandOf(line.keyword, command)) {
         return false;
     }
+    commands_->build(command, line.values, list);
+    return true;
 }

@@ -7,6 +7,24 @@
 #include "formats/OrbParsingValueCountException.h"
 #include "levelpack/GvLevelPack.h"
 
+#include <climits>
+
+GvParser::GvParser() = default;
+
+GvParser::~GvParser() = default;
+
+std::unique_ptr<GvLevelPack>
+GvParser::parseLines(OrbStream& stream, std::vector<std::string>* messages, bool quoteAware,
+                     const std::function<std::unique_ptr<GvLevelPack>()>& body) {
+    std::vector<std::string> privateMessages;
+    messages_ = messages != nullptr ? messages : &privateMessages;
+    reader_ = std::make_unique<OrbLineReader>(stream, ";", quoteAware);
+    std::unique_ptr<GvLevelPack> result = runGuarded(*messages_, *reader_, body);
+    reader_.reset();
+    messages_ = nullptr;
+    return result;
+}
+
 std::unique_ptr<GvLevelPack>
 GvParser::runGuarded(std::vector<std::string>& messages, const OrbLineReader& reader,
                      const std::function<std::unique_ptr<GvLevelPack>()>& body) {
@@ -37,5 +55,83 @@ void GvParser::validate(const GvLevelPack& pack) {
     const GvCaveVariant* firstVariant = first.variant(0);
     if (first.bonus || (firstVariant != nullptr && firstVariant->locked)) {
         throw std::string(GvParserMessage::kFirstLevelNotSelectable);
+    }
+}
+
+void GvParser::fail(const std::string& first, const std::string& second) {
+    messages_->push_back(first);
+    messages_->push_back(second);
+    throw true;
+}
+
+void GvParser::expected(const std::string& what) {
+    fail(GvParserMessage::syntax(reader_->lineCount()), GvParserMessage::expectation(what));
+}
+
+void GvParser::expectOpenBrace() {
+    std::string text;
+    if (!reader_->readLine(text, true, true) || text != "{") {
+        expected(GvParserMessage::kOpenBrace);
+    }
+}
+
+void GvParser::noValues(const std::string& values) {
+    if (!values.empty()) {
+        throw OrbParsingSyntaxException();
+    }
+}
+
+void GvParser::splitKeyword(const std::string& text, std::string& keyword, std::string& values) {
+    const std::size_t space = text.find(' ');
+    keyword = text.substr(0, space);
+    values = space == std::string::npos ? std::string() : text.substr(space + 1);
+}
+
+int GvParser::demoLetterMoves(char letter) {
+    switch (letter) {
+    case '.':
+        return 0;
+    case 'u':
+        return 1;
+    case 'd':
+        return 2;
+    case 'l':
+        return 4;
+    case 'r':
+        return 8;
+    case 'U':
+        return 17;
+    case 'D':
+        return 18;
+    case 'L':
+        return 20;
+    case 'R':
+        return 24;
+    default:
+        return -1;
+    }
+}
+
+void GvParser::appendDemoText(const std::string& steps, GvCaveVariant& variant,
+                              bool refuseOverflow) {
+    std::size_t at = 0;
+    while (at < steps.size()) {
+        const int moves = demoLetterMoves(steps[at++]);
+        const std::size_t firstDigit = at;
+        long long count = 0;
+        for (; at < steps.size() && steps[at] >= '0' && steps[at] <= '9'; ++at) {
+            count = count * 10 + (steps[at] - '0');
+            if (count > INT_MAX) {
+                throw OrbParsingSyntaxException();
+            }
+        }
+        if (moves < 0 || at == firstDigit || count < 1) {
+            throw OrbParsingSyntaxException();
+        }
+        if (refuseOverflow && !variant.demo.empty() && variant.demo.back().moves == moves &&
+            variant.demo.back().count > INT_MAX - count) {
+            throw OrbParsingSyntaxException();
+        }
+        variant.appendDemoStep(moves, static_cast<int>(count));
     }
 }

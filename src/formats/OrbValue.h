@@ -5,7 +5,7 @@
 #include <string>
 #include <typeinfo>
 
-// One value read from a line, as its specification's kind says: only the field
+// One value read from a line, as the kind in its value spec says: only the field
 // of that kind is meaningful (and for an enum name the text holds the name too).
 struct OrbValue {
     OrbValueSpec::Kind kind = OrbValueSpec::Kind::integer;

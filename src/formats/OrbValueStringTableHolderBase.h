@@ -5,7 +5,7 @@
 #include <typeinfo>
 
 // Type-erased access to the name table of one enumeration, so that a value
-// specification can hold the table of any enum. Codes travel as ints; the type
+// description can hold the table of any enum. Codes travel as ints; the type
 // identity says which enum they belong to.
 class OrbValueStringTableHolderBase {
 public:

@@ -1,5 +1,7 @@
 #include "formats/GvBdcffParser.h"
 
+#include "formats/ParserTestSupport.h"
+
 #include "formats/GvBdcffConverter.h"
 #include "formats/GvLevelPackLoader.h"
 #include "levelpack/GvCmdIsoRandomFill.h"
@@ -12,34 +14,14 @@
 #include "levelpack/GvLevelPack.h"
 #include "levelpack/LevelpackTestSupport.h"
 #include "platform/OrbFileStream.h"
-#include "platform/OrbMemoryStream.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Messages = std::vector<std::string>;
-
-std::unique_ptr<GvLevelPack> parse(const std::string& text, Messages& messages,
-                                   bool headerOnly = false) {
-    OrbMemoryStream stream(text);
-    GvBdcffParser parser;
-    return parser.parse(stream, &messages, headerOnly);
-}
-
-std::unique_ptr<GvLevelPack> parseOk(const std::string& text) {
-    Messages messages;
-    auto pack = parse(text, messages);
-    EXPECT_NE(nullptr, pack) << text;
-    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
-    return pack;
-}
-
-Messages errors(const std::string& text) {
-    Messages messages;
-    EXPECT_EQ(nullptr, parse(text, messages)) << text;
-    return messages;
-}
+constexpr ParseText<GvBdcffParser> parse{};
+constexpr ParseTextOk<GvBdcffParser> parseOk{};
+constexpr ParseTextErrors<GvBdcffParser> errors{};
 
 // The keys every cave needs when the pack has one level.
 const std::string kTimes = "CaveTime=150\nDiamondsRequired=10\n";

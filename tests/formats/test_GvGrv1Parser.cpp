@@ -1,5 +1,7 @@
 #include "formats/GvGrv1Parser.h"
 
+#include "formats/ParserTestSupport.h"
+
 #include "formats/GvLevelPackLoader.h"
 #include "levelpack/GvCmdLine.h"
 #include "levelpack/GvCmdParasite.h"
@@ -17,28 +19,9 @@
 
 namespace {
 
-using Messages = std::vector<std::string>;
-
-std::unique_ptr<GvLevelPack> parse(const std::string& text, Messages& messages,
-                                   bool headerOnly = false) {
-    OrbMemoryStream stream(text);
-    GvGrv1Parser parser;
-    return parser.parse(stream, &messages, headerOnly);
-}
-
-std::unique_ptr<GvLevelPack> parseOk(const std::string& text) {
-    Messages messages;
-    auto pack = parse(text, messages);
-    EXPECT_NE(nullptr, pack) << text;
-    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
-    return pack;
-}
-
-Messages errors(const std::string& text) {
-    Messages messages;
-    EXPECT_EQ(nullptr, parse(text, messages)) << text;
-    return messages;
-}
+constexpr ParseText<GvGrv1Parser> parse{};
+constexpr ParseTextOk<GvGrv1Parser> parseOk{};
+constexpr ParseTextErrors<GvGrv1Parser> errors{};
 
 // A pack with one 10×8 cave holding the given lines; the cave line is line 2.
 std::string cave(const std::string& body) {

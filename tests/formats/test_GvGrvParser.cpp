@@ -1,5 +1,7 @@
 #include "formats/GvGrvParser.h"
 
+#include "formats/ParserTestSupport.h"
+
 #include "levelpack/GvCmdFiller.h"
 #include "levelpack/GvCmdLine.h"
 #include "levelpack/GvCmdParasite.h"
@@ -20,29 +22,9 @@
 
 namespace {
 
-using Messages = std::vector<std::string>;
-
-std::unique_ptr<GvLevelPack> parse(const std::string& text, Messages& messages,
-                                   bool headerOnly = false) {
-    OrbMemoryStream stream(text);
-    GvGrvParser parser;
-    return parser.parse(stream, &messages, headerOnly);
-}
-
-std::unique_ptr<GvLevelPack> parseOk(const std::string& text) {
-    Messages messages;
-    auto pack = parse(text, messages);
-    EXPECT_NE(nullptr, pack) << text;
-    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
-    return pack;
-}
-
-// The messages of a text that must fail; a pack returned as well is a failure.
-Messages errors(const std::string& text, bool headerOnly = false) {
-    Messages messages;
-    EXPECT_EQ(nullptr, parse(text, messages, headerOnly)) << text;
-    return messages;
-}
+constexpr ParseText<GvGrvParser> parse{};
+constexpr ParseTextOk<GvGrvParser> parseOk{};
+constexpr ParseTextErrors<GvGrvParser> errors{};
 
 // A pack with one 10×8 cave whose block holds the given lines; the cave line is
 // line 2 + header lines, the brace the next.
