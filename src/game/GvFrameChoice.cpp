@@ -247,12 +247,12 @@ GvLook GvFrameChoice::look(const GvObject& object, const GvWorld& world, const C
         return single(GvImage::explosion, explosion(e.frame(), count(GvImage::explosion)), counts);
     }
     case GvObjectKind::in_box:
-        if (!plain && !static_cast<const GvInBoxObject&>(object).flash) {
+        if (!static_cast<const GvInBoxObject&>(object).flash) {
             return {};
         }
         return single(GvImage::steelWall, object.style(), counts);
     case GvObjectKind::out_box:
-        if (!plain && !static_cast<const GvOutBoxObject&>(object).flash) {
+        if (!static_cast<const GvOutBoxObject&>(object).flash) {
             return {};
         }
         return single(GvImage::steelWall, object.style(), counts);

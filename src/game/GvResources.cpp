@@ -167,10 +167,12 @@ void GvResources::setUpGraphics(int width, int height) {
     squareEdge_->acquire();
     steelWall_->acquire();
     voodooDoll_->acquire();
+    hasGraphics_ = true;
     resize(width, height);
 }
 
 void GvResources::releaseGraphics() {
+    hasGraphics_ = false;
     font_->release();
     divider_->release();
     solid_->release();
@@ -204,6 +206,9 @@ void GvResources::resize(int width, int height) {
     for (int n = 0; n < OrbProjectionCount; ++n) {
         projections_[static_cast<std::size_t>(n)] =
             OrbProjection::make(n, clientWidth_, clientHeight_, statusLineHeight_);
+    }
+    if (hasGraphics_) {
+        useProjection(projectionInUse_);
     }
 }
 

@@ -99,6 +99,8 @@ private:
     int clientHeight_ = 1;
     int statusLineHeight_ = 1;
     int projectionInUse_ = 0;
+    // Projections are applied only while a GL context is set up.
+    bool hasGraphics_ = false;
     std::array<OrbProjection, OrbProjectionCount> projections_{};
 
     std::unique_ptr<GvFont> font_;

@@ -235,8 +235,11 @@ TEST(GvFrameChoice, BoxesShowOnlyWhileFlashing) {
     GvOutBoxObject out;
     out.flash = false;
     EXPECT_EQ(GvFrameChoice::look(out, world, counts()).image, GvImage::none);
-    // A preview shows the boxes whatever their flash.
-    EXPECT_EQ(GvFrameChoice::look(out, world, counts(), true).image, GvImage::steelWall);
+    // Previews follow the flash too: a new out box shows, a new in box does not.
+    EXPECT_EQ(GvFrameChoice::look(out, world, counts(), true).image, GvImage::none);
+    EXPECT_EQ(GvFrameChoice::look(GvOutBoxObject(), world, counts(), true).image,
+              GvImage::steelWall);
+    EXPECT_EQ(GvFrameChoice::look(GvInBoxObject(), world, counts(), true).image, GvImage::none);
 }
 
 TEST(GvFrameChoice, OnlyPlainWallLikeObjectsMerge) {
