@@ -9,6 +9,7 @@
 #include "platform/OrbUncopyable.h"
 #include "sim/GvWorld.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -40,7 +41,8 @@ public:
     // Effects that `stopSounds` silences (all the world can ask for).
     static constexpr int kStoppableEffects = 23;
 
-    explicit GvGameScreen(GvGameScreenListener* listener = nullptr);
+    // The cosmetic seed varies looks only (the game hands in the calendar time).
+    explicit GvGameScreen(GvGameScreenListener* listener = nullptr, std::uint32_t cosmeticSeed = 0);
     ~GvGameScreen();
 
     void setListener(GvGameScreenListener* listener) { listener_ = listener; }
@@ -102,11 +104,11 @@ public:
     OrbColor replayLabelColour() const;
 
 private:
-    bool build(int level);
+    bool build(int level, GvPlayMode mode);
     void clearWorldInput();
     void playSounds();
     void checkEnd(GvWorldState before);
-    void applyArrow(GvInputBits bit, bool down);
+    void applyKey(GvInputBits bit, bool down);
     void drawReplayLabel(float fade);
 
     GvGameScreenListener* listener_ = nullptr;

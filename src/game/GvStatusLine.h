@@ -25,7 +25,8 @@ public:
     // Borrows the resources and measures the fixed pieces with their font; null
     // detaches.
     void setResources(GvResources* resources);
-    void draw(const GvWorld& world, float fade);
+    // `clock` is the program clock in seconds.
+    void draw(const GvWorld& world, double clock, float fade);
 
     // Colours of the status line, before fading.
     static OrbColor titleColour();
@@ -34,8 +35,8 @@ public:
     static OrbColor diamondCountColour(bool quotaReached);
     // The clock glyph (`glyph` true) or number for a world: plain while time is
     // plentiful, pulsing between red and dark red once a second from ten seconds
-    // left and while no game time is left.
-    static OrbColor clockColour(const GvWorld& world, bool glyph);
+    // left and while no game time is left (then timed by the program clock).
+    static OrbColor clockColour(const GvWorld& world, double clock, bool glyph);
 
 private:
     void drawTitle(const GvWorld& world, float fade, float left, float width);
