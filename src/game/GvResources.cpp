@@ -346,6 +346,15 @@ void GvResources::drawPlaceholder(const GvCaveDef& cave, const OrbColor& colour,
                                   OrbRenderToTexture& target) {
     if (!target.usable() || !target.beginRendering()) {
         target.fillSolid(colour);
+        // A target that cannot render does not count as uploaded, so new pixels
+        // would stay in memory; acquiring it afresh brings them to GL.
+        const int owners = target.useCount();
+        for (int i = 0; i < owners; ++i) {
+            target.release();
+        }
+        for (int i = 0; i < owners; ++i) {
+            target.acquire();
+        }
         return;
     }
     const auto [w, h] = shownSize(cave);
