@@ -44,7 +44,8 @@ static C4 shadeDirt(V2 p, V3 base, std::uint32_t seed, const HeightGrid& grid) {
     col = col *
           (1 - 0.35f * (1 - smoothstep(0.0f, 0.035f, cracks.d2 - cracks.d1)) *
                    smoothstep(0.1f, 0.3f, fbm(p.x * 5, p.y * 5, 9.1f, seed + 21, 2, 5, 5) + 0.2f));
-    const float lit = 0.45f + 0.75f * diffuse(n);
+    // Kept a little dark: dirt is the backdrop the cave's objects stand out on.
+    const float lit = 0.4f + 0.66f * diffuse(n);
     col = col * lit * (0.75f + 0.5f * h);
     return {col, 1};
 }
