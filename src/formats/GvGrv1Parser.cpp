@@ -122,26 +122,11 @@ Keyword keywordOf(const std::string& word) {
     return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
 }
 
-bool isText(Keyword k) {
-    return k >= Keyword::name && k <= Keyword::email;
-}
-
-std::string& textField(Keyword k, std::string& name, std::string& description, std::string& author,
-                       std::string& date, std::string& web, std::string& email) {
-    switch (k) {
-    case Keyword::name:
-        return name;
-    case Keyword::description:
-        return description;
-    case Keyword::author:
-        return author;
-    case Keyword::date:
-        return date;
-    case Keyword::web:
-        return web;
-    default:
-        return email;
-    }
+// The place of a text keyword among the texts, or -1 for another keyword.
+int textIndex(Keyword k) {
+    return k >= Keyword::name && k <= Keyword::email
+               ? static_cast<int>(k) - static_cast<int>(Keyword::name)
+               : -1;
 }
 
 // The old object names, codes 0..26; there is no name for "leave unchanged".
@@ -170,12 +155,10 @@ struct Specs {
         OrbValueStringTable<GvWrapMode>::fromKeywords(kWrapNames, GvWrapMode::none);
 
     OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
-    OrbValueSpec quoted = OrbValueSpec::quotedString();
     OrbValueSpec ticks = OrbValueSpec::integer(0, 9999);
     OrbValueSpec large = OrbValueSpec::integer(0, INT_MAX);
 
     OrbValueListSpec version{{OrbValueSpec::integer()}};
-    OrbValueListSpec text{{quoted}};
     OrbValueListSpec caveSize{{OrbValueSpec::integer(4, 100), OrbValueSpec::integer(4, 100)}};
     OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
     OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
@@ -188,7 +171,6 @@ struct Specs {
     OrbValueListSpec slime{{OrbValueSpec::real(0, 1)}};
     OrbValueListSpec seed{{large}};
     OrbValueListSpec demoCount{{large}};
-    OrbValueListSpec demoRaw{{quoted}};
 };
 
 const Specs& specs() {
@@ -241,36 +223,19 @@ bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
 
 } // namespace
 
-GvGrv1Parser::GvGrv1Parser() = default;
+GvGrv1Parser::GvGrv1Parser() : GvTextParser(specs().object, kRawAlphabet) {}
 
 GvGrv1Parser::~GvGrv1Parser() = default;
 
-std::unique_ptr<GvLevelPack>
-GvGrv1Parser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
-    pack_ = std::make_unique<GvLevelPack>();
-    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
-        commands_ =
-            std::make_unique<GvCommandBuilder>(specs().object, kRawAlphabet, *reader_, *messages_);
-        std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
-        if (!headerOnly) {
-            validate(*pack);
-            pack->regroupFlatPack();
-        }
-        return pack;
-    });
-    pack_.reset();
-    commands_.reset();
-    return result;
+void GvGrv1Parser::finishPack(GvLevelPack& pack) {
+    pack.regroupFlatPack();
 }
 
 bool GvGrv1Parser::nextLine(Line& line) {
-    std::string text;
-    if (!reader_->readLine(text, true, true)) {
+    if (!nextWords(line.word, line.values)) {
         return false;
     }
-    std::string word;
-    splitKeyword(text, word, line.values);
-    line.keyword = keywordOf(word);
+    line.keyword = keywordOf(line.word);
     return true;
 }
 
@@ -294,11 +259,8 @@ std::unique_ptr<GvLevelPack> GvGrv1Parser::readPack(bool headerOnly) {
     const Specs& s = specs();
     std::vector<OrbValue> values;
     while (nextLine(line)) {
-        if (isText(line.keyword)) {
-            s.text.parseValues(line.values, ',', values);
-            GvLevelPack& p = *pack_;
-            textField(line.keyword, p.name, p.description, p.author, p.date, p.web, p.email) =
-                values[0].text;
+        if (const int text = textIndex(line.keyword); text >= 0) {
+            textField(*pack_, text) = quotedText(line.values);
             continue;
         }
         switch (line.keyword) {
@@ -316,8 +278,7 @@ std::unique_ptr<GvLevelPack> GvGrv1Parser::readPack(bool headerOnly) {
             if (headerOnly) {
                 return std::move(pack_);
             }
-            s.text.parseValues(line.values, ',', values);
-            readMacro(values[0].text);
+            readMacro(quotedText(line.values));
             break;
         default:
             throw OrbParsingSyntaxException();
@@ -342,11 +303,8 @@ void GvGrv1Parser::readCave(int width, int height) {
         if (!nextLine(line)) {
             expected(GvParserMessage::kCloseBrace);
         }
-        if (isText(line.keyword)) {
-            s.text.parseValues(line.values, ',', values);
-            GvCaveDef& c = *cave;
-            textField(line.keyword, c.name, c.description, c.author, c.date, c.web, c.email) =
-                values[0].text;
+        if (const int text = textIndex(line.keyword); text >= 0) {
+            textField(*cave, text) = quotedText(line.values);
             continue;
         }
         switch (line.keyword) {
@@ -420,7 +378,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             // Colouring of the old renderer; nothing of it survives.
             break;
         default:
-            if (!readDrawingCommand(line, variant.commands)) {
+            if (!readDrawingCommand(line.word, line.values, variant.commands)) {
                 expected(GvParserMessage::kCloseBrace);
             }
             break;
@@ -443,8 +401,7 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
             return;
         }
         if (line.keyword == Keyword::raw) {
-            s.demoRaw.parseValues(line.values, ',', values);
-            appendDemoText(values[0].text, variant, false);
+            appendDemoText(quotedText(line.values), variant, false);
             continue;
         }
         const int moves = demoKeywordMoves(line.keyword);
@@ -457,31 +414,7 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
     }
 }
 
-void GvGrv1Parser::readMacro(const std::string& name) {
-    std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
-    expectOpenBrace();
-    Line line;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (line.keyword == Keyword::close_brace) {
-            noValues(line.values);
-            break;
-        }
-        if (!readDrawingCommand(line, macro->commands)) {
-            throw OrbParsingSyntaxException();
-        }
-    }
-    commands_->addMacro(std::move(macro));
-}
-
-bool GvGrv1Parser::readDrawingCommand(const Line& line,
-                                      std::vector<std::unique_ptr<GvCaveCommand>>& list) {
-    GvCommandBuilder::Command command;
-    if (!commandOf(line.keyword, command)) {
-        return false;
-    }
-    commands_->build(command, line.values, list);
-    return true;
+bool GvGrv1Parser::drawingCommand(const std::string& keyword,
+                                  GvCommandBuilder::Command& command) const {
+    return commandOf(keywordOf(keyword), command);
 }

@@ -126,28 +126,11 @@ Keyword keywordOf(const std::string& word) {
     return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
 }
 
-bool isText(Keyword k) {
-    return k >= Keyword::name && k <= Keyword::email;
-}
-
-std::string* textField(Keyword k, std::string& name, std::string& description, std::string& author,
-                       std::string& date, std::string& web, std::string& email) {
-    switch (k) {
-    case Keyword::name:
-        return &name;
-    case Keyword::description:
-        return &description;
-    case Keyword::author:
-        return &author;
-    case Keyword::date:
-        return &date;
-    case Keyword::web:
-        return &web;
-    case Keyword::email:
-        return &email;
-    default:
-        return nullptr;
-    }
+// The place of a text keyword among the texts, or -1 for another keyword.
+int textIndex(Keyword k) {
+    return k >= Keyword::name && k <= Keyword::email
+               ? static_cast<int>(k) - static_cast<int>(Keyword::name)
+               : -1;
 }
 
 // The value descriptions of every keyword, made once.
@@ -164,11 +147,9 @@ struct Specs {
                                                           GvPresentation::scrolling);
 
     OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
-    OrbValueSpec quoted = OrbValueSpec::quotedString();
 
     OrbValueListSpec version{{OrbValueSpec::real()}};
     OrbValueListSpec variants{{OrbValueSpec::integer(1, 9)}};
-    OrbValueListSpec text{{quoted}};
     OrbValueListSpec caveSize{{OrbValueSpec::integer(4, 100), OrbValueSpec::integer(4, 100)}};
     OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
     OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
@@ -285,35 +266,15 @@ bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
 
 } // namespace
 
-GvGrvParser::GvGrvParser() = default;
+GvGrvParser::GvGrvParser() : GvTextParser(specs().object, kRawAlphabet) {}
 
 GvGrvParser::~GvGrvParser() = default;
 
-std::unique_ptr<GvLevelPack>
-GvGrvParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
-    pack_ = std::make_unique<GvLevelPack>();
-    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
-        commands_ =
-            std::make_unique<GvCommandBuilder>(specs().object, kRawAlphabet, *reader_, *messages_);
-        std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
-        if (!headerOnly) {
-            validate(*pack);
-        }
-        return pack;
-    });
-    pack_.reset();
-    commands_.reset();
-    return result;
-}
-
 bool GvGrvParser::nextLine(Line& line) {
-    std::string text;
-    if (!reader_->readLine(text, true, true)) {
+    if (!nextWords(line.word, line.values)) {
         return false;
     }
-    std::string word;
-    splitKeyword(text, word, line.values);
-    line.keyword = keywordOf(word);
+    line.keyword = keywordOf(line.word);
     return true;
 }
 
@@ -336,11 +297,8 @@ std::unique_ptr<GvLevelPack> GvGrvParser::readPack(bool headerOnly) {
     Line line;
     std::vector<OrbValue> values;
     while (nextLine(line)) {
-        if (isText(line.keyword)) {
-            s.text.parseValues(line.values, ',', values);
-            GvLevelPack& p = *pack_;
-            *textField(line.keyword, p.name, p.description, p.author, p.date, p.web, p.email) =
-                values[0].text;
+        if (const int text = textIndex(line.keyword); text >= 0) {
+            textField(*pack_, text) = quotedText(line.values);
             continue;
         }
         switch (line.keyword) {
@@ -364,8 +322,7 @@ std::unique_ptr<GvLevelPack> GvGrvParser::readPack(bool headerOnly) {
             if (headerOnly) {
                 return std::move(pack_);
             }
-            s.text.parseValues(line.values, ',', values);
-            readMacro(values[0].text);
+            readMacro(quotedText(line.values));
             break;
         default:
             throw OrbParsingSyntaxException();
@@ -421,11 +378,8 @@ void GvGrvParser::readCave(int width, int height) {
             fail(GvParserMessage::syntax(reader_->lineCount()),
                  GvParserMessage::kOnlyVariantsAfterVariant);
         }
-        if (isText(line.keyword)) {
-            s.text.parseValues(line.values, ',', values);
-            GvCaveDef& c = *cave;
-            *textField(line.keyword, c.name, c.description, c.author, c.date, c.web, c.email) =
-                values[0].text;
+        if (const int text = textIndex(line.keyword); text >= 0) {
+            textField(*cave, text) = quotedText(line.values);
             continue;
         }
         switch (line.keyword) {
@@ -457,7 +411,8 @@ void GvGrvParser::readCave(int width, int height) {
             }
             break;
         default:
-            if (!readParameter(line, *cave, -1) && !readDrawingCommand(line, cave->commands)) {
+            if (!readParameter(line, *cave, -1) &&
+                !readDrawingCommand(line.word, line.values, cave->commands)) {
                 throw OrbParsingSyntaxException();
             }
             break;
@@ -499,7 +454,8 @@ void GvGrvParser::readVariant(GvCaveDef& cave, int v) {
             readDemo(variant);
             break;
         default:
-            if (!readParameter(line, cave, v) && !readDrawingCommand(line, variant.commands)) {
+            if (!readParameter(line, cave, v) &&
+                !readDrawingCommand(line.word, line.values, variant.commands)) {
                 throw OrbParsingSyntaxException();
             }
             break;
@@ -524,25 +480,6 @@ void GvGrvParser::readDemo(GvCaveVariant& variant) {
         }
         appendDemoText(steps, variant, true);
     }
-}
-
-void GvGrvParser::readMacro(const std::string& name) {
-    std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
-    expectOpenBrace();
-    Line line;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (line.keyword == Keyword::close_brace) {
-            noValues(line.values);
-            break;
-        }
-        if (!readDrawingCommand(line, macro->commands)) {
-            throw OrbParsingSyntaxException();
-        }
-    }
-    commands_->addMacro(std::move(macro));
 }
 
 bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVariant) {
@@ -584,12 +521,7 @@ bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVaria
     return true;
 }
 
-bool GvGrvParser::readDrawingCommand(const Line& line,
-                                     std::vector<std::unique_ptr<GvCaveCommand>>& list) {
-    GvCommandBuilder::Command command;
-    if (!commandOf(line.keyword, command)) {
-        return false;
-    }
-    commands_->build(command, line.values, list);
-    return true;
+bool GvGrvParser::drawingCommand(const std::string& keyword,
+                                 GvCommandBuilder::Command& command) const {
+    return commandOf(keywordOf(keyword), command);
 }

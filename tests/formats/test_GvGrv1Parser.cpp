@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 constexpr ParseText<GvGrv1Parser> parse{};
@@ -231,6 +233,18 @@ TEST(GvGrv1Parser, DemoBlock) {
     EXPECT_EQ(Messages{"Syntax error on line 4."}, errors(cave("Demo 1\n{\n}\n")));
     EXPECT_EQ((Messages{"Syntax error on line 6.", "Expected close brace."}),
               errors("gravik 1\nCave 10, 8\n{\nDemo\n{\nUp 1\n"));
+}
+
+// Unlike the current format, which refuses such a demo, the old one keeps merged
+// counts at the int range's end, whether the steps come as keywords or letters.
+TEST(GvGrv1Parser, DemoCountsMergedPastTheIntRangeStopAtItsEnd) {
+    auto pack = parseOk(cave("Demo\n{\nRight 2147483647\nRaw \"r5\"\nRight 9\nUp 1\n"
+                             "Raw \"u2147483647u2147483647\"\n}\n"));
+    ASSERT_NE(nullptr, pack);
+    const std::vector<GvDemoStep> expected = {{8, INT_MAX}, {1, INT_MAX}};
+    EXPECT_EQ(expected, pack->cave(0)->variant(0)->demo);
+    EXPECT_EQ(Messages{"Syntax error on line 6."},
+              errors(cave("Demo\n{\nRaw \"r2147483648\"\n}\n")));
 }
 
 TEST(GvGrv1Parser, Macros) {

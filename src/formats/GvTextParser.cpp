@@ -1,0 +1,78 @@
+#include "formats/GvTextParser.h"
+
+#include "formats/GvParserMessage.h"
+#include "formats/OrbLineReader.h"
+#include "formats/OrbParsingSyntaxException.h"
+#include "formats/OrbValue.h"
+#include "formats/OrbValueListSpec.h"
+#include "levelpack/GvLevelPack.h"
+
+GvTextParser::GvTextParser(const OrbValueSpec& object, const char* rawAlphabet)
+    : object_(object), rawAlphabet_(rawAlphabet) {}
+
+GvTextParser::~GvTextParser() = default;
+
+std::unique_ptr<GvLevelPack>
+GvTextParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
+    pack_ = std::make_unique<GvLevelPack>();
+    std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
+        commands_ = std::make_unique<GvCommandBuilder>(object_, rawAlphabet_, *reader_, *messages_);
+        std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
+        if (!headerOnly) {
+            validate(*pack);
+            finishPack(*pack);
+        }
+        return pack;
+    });
+    pack_.reset();
+    commands_.reset();
+    return result;
+}
+
+void GvTextParser::finishPack(GvLevelPack&) {}
+
+bool GvTextParser::nextWords(std::string& keyword, std::string& values) {
+    std::string text;
+    if (!reader_->readLine(text, true, true)) {
+        return false;
+    }
+    splitKeyword(text, keyword, values);
+    return true;
+}
+
+bool GvTextParser::readDrawingCommand(const std::string& keyword, const std::string& values,
+                                      GvCommandBuilder::CommandList& list) {
+    GvCommandBuilder::Command command;
+    if (!drawingCommand(keyword, command)) {
+        return false;
+    }
+    commands_->build(command, values, list);
+    return true;
+}
+
+void GvTextParser::readMacro(const std::string& name) {
+    std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
+    expectOpenBrace();
+    std::string keyword;
+    std::string values;
+    for (;;) {
+        if (!nextWords(keyword, values)) {
+            expected(GvParserMessage::kCloseBrace);
+        }
+        if (keyword == "}") {
+            noValues(values);
+            break;
+        }
+        if (!readDrawingCommand(keyword, values, macro->commands)) {
+            throw OrbParsingSyntaxException();
+        }
+    }
+    commands_->addMacro(std::move(macro));
+}
+
+std::string GvTextParser::quotedText(const std::string& values) {
+    static const OrbValueListSpec text{{OrbValueSpec::quotedString()}};
+    std::vector<OrbValue> parsed;
+    text.parseValues(values, ',', parsed);
+    return parsed[0].text;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "formats/GvCommandBuilder.h"
+#include "formats/GvParser.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class GvLevelPack;
+class OrbValueSpec;
+
+// The frame the program's own text formats, old and current, share: lines of a
+// keyword and its values with quoted texts, caves and macros drawn with the same
+// commands, and macros as blocks of drawing lines closed by "}". A format reads
+// its own blocks in readPack; drawing lines go to the shared command builder.
+class GvTextParser : public GvParser {
+public:
+    ~GvTextParser() override;
+
+    std::unique_ptr<GvLevelPack> parse(OrbStream& stream, std::vector<std::string>* messages,
+                                       bool headerOnly) final;
+
+protected:
+    // `object` reads the format's object names and `rawAlphabet` lists its raw
+    // characters in object-code order; both must outlive the parser.
+    GvTextParser(const OrbValueSpec& object, const char* rawAlphabet);
+
+    // Reads the whole pack into pack_, or up to the first cave or macro when
+    // `headerOnly`, and hands it over.
+    virtual std::unique_ptr<GvLevelPack> readPack(bool headerOnly) = 0;
+    // What a complete pack needs after its checks; nothing by default.
+    virtual void finishPack(GvLevelPack& pack);
+    // The drawing command a keyword names; false for a keyword that draws nothing.
+    virtual bool drawingCommand(const std::string& keyword,
+                                GvCommandBuilder::Command& command) const = 0;
+
+    // The next non-empty line split into its keyword and values; false at the end.
+    bool nextWords(std::string& keyword, std::string& values);
+    // False when `keyword` is not a drawing command.
+    bool readDrawingCommand(const std::string& keyword, const std::string& values,
+                            GvCommandBuilder::CommandList& list);
+    // The block of a macro, after its name.
+    void readMacro(const std::string& name);
+
+    // The quoted text that is a line's only value.
+    static std::string quotedText(const std::string& values);
+    // One of the texts packs and caves both carry, by its place in the order name,
+    // description, author, date, web, email.
+    template <typename Owner> static std::string& textField(Owner& owner, int index) {
+        std::string* const fields[] = {&owner.name, &owner.description, &owner.author,
+                                       &owner.date, &owner.web,         &owner.email};
+        return *fields[index];
+    }
+
+    std::unique_ptr<GvLevelPack> pack_;
+    std::unique_ptr<GvCommandBuilder> commands_;
+
+private:
+    const OrbValueSpec& object_;
+    const char* rawAlphabet_;
+};
