@@ -271,6 +271,36 @@ static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
     return map;
 }
 
+// The first step towards the nearest cell out of danger, crossing dangerous
+// cells if it must; -1 when there is none.
+static int escapeStep(const GvWorld& world, const std::vector<char>& danger, int col, int row) {
+    const int w = world.width;
+    std::vector<int> first(std::size_t(w * world.height), -2);
+    std::vector<std::pair<int, int>> queue{{col, row}};
+    first[std::size_t(col + row * w)] = -1;
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        const auto [c, r] = queue[i];
+        const int from = first[std::size_t(c + r * w)];
+        if (from >= 0 && !danger[std::size_t(c + r * w)]) {
+            return from;
+        }
+        for (int d = 0; d < 4; ++d) {
+            int nc = 0;
+            int nr = 0;
+            if (!offset(world, c, r, kDx[d], kDy[d], nc, nr) ||
+                first[std::size_t(nc + nr * w)] != -2 || !enterable(world, nc, nr, nullptr)) {
+                continue;
+            }
+            if (from < 0 && threatenedFromAbove(world, nc, nr)) {
+                continue;
+            }
+            first[std::size_t(nc + nr * w)] = from < 0 ? d : from;
+            queue.push_back({nc, nr});
+        }
+    }
+    return -1;
+}
+
 static bool playerAt(const GvWorld& world, int& col, int& row) {
     if (world.state == GvWorldState::PlayerGone || world.state == GvWorldState::Ended) {
         return false;
@@ -400,9 +430,9 @@ std::vector<GvSolver::Goal> GvSolver::goals(const GvWorld& world) const {
         take(exits, 2);
     }
     take(diamonds, options_.choices);
-    if (!quotaMet) {
-        take(digs, diamonds.empty() ? options_.choices : 1);
-    }
+    // Dropping stones also clears creatures out of the way to the out box.
+    const bool nothingElse = quotaMet ? exits.empty() : diamonds.empty();
+    take(digs, nothingElse ? options_.choices : 1);
     result.push_back({GoalKind::wait, 0, 0, 0});
     return result;
 }
@@ -438,6 +468,15 @@ GvSolver::SegmentEnd GvSolver::runSegment(GvWorld& world, std::vector<GvInputBit
         }
         const std::vector<char> danger = dangerMap(world);
         GvInputBits bits = 0;
+        if (danger[std::size_t(col + row * world.width)]) {
+            // A lit fuse or a creature close by: get out of reach first.
+            const int d = escapeStep(world, danger, col, row);
+            if (d >= 0) {
+                stepWith(world, kBits[d]);
+                inputs.push_back(kBits[d]);
+                continue;
+            }
+        }
         if (goal.kind == GoalKind::wait) {
             if (++waited > 12) {
                 return SegmentEnd::progress;

@@ -173,3 +173,68 @@ TEST(GvSolver, StepPlaysExactlyOneTickWithTheGivenInput) {
     EXPECT_EQ(world->player_col, again->player_col);
     EXPECT_EQ(world->tick_count, again->tick_count);
 }
+
+TEST(GvSolver, GoalsPutTheNearestDiamondFirstAndTheOpenExitAheadOfAll) {
+    const auto pack = packOf({"P.d....d.X", ".........."}, 1);
+    ASSERT_NE(nullptr, pack);
+    GvSolver solver(*pack, 0, quickOptions());
+    std::unique_ptr<GvWorld> world = solver.replay({0, 0, 0, 0, 0});
+    ASSERT_EQ(GvWorldState::Playing, world->state);
+
+    std::vector<GvSolver::Goal> goals = solver.goals(*world);
+    ASSERT_GE(goals.size(), 3u);
+    EXPECT_EQ(GvSolver::GoalKind::diamond, goals[0].kind);
+    EXPECT_EQ(3, goals[0].col);
+    EXPECT_EQ(GvSolver::GoalKind::diamond, goals[1].kind);
+    EXPECT_EQ(8, goals[1].col);
+    EXPECT_LT(goals[0].cost, goals[1].cost);
+    // Waiting is always the last resort.
+    EXPECT_EQ(GvSolver::GoalKind::wait, goals.back().kind);
+
+    // Two steps right collect the first diamond and meet the quota.
+    GvSolver::stepWith(*world, kInputRight);
+    GvSolver::stepWith(*world, kInputRight);
+    ASSERT_EQ(1, world->diamonds_collected);
+    goals = solver.goals(*world);
+    ASSERT_FALSE(goals.empty());
+    EXPECT_EQ(GvSolver::GoalKind::exit, goals[0].kind);
+    EXPECT_EQ(10, goals[0].col);
+}
+
+TEST(GvSolver, DigsUnderLooseObjectsOnlyWhenNoDiamondIsInReach) {
+    // The diamond behind the steel is out of reach; the stone over the dirt
+    // cell at (4, 3) is the only thing left to try.
+    const auto pack = packOf({"P.......", "...r....", "........", "WWWWWW..", "dW..WX.."}, 1);
+    ASSERT_NE(nullptr, pack);
+    GvSolver solver(*pack, 0, quickOptions());
+    const std::unique_ptr<GvWorld> world = solver.replay({0, 0, 0, 0, 0});
+    const std::vector<GvSolver::Goal> goals = solver.goals(*world);
+    ASSERT_FALSE(goals.empty());
+    EXPECT_EQ(GvSolver::GoalKind::dig, goals[0].kind);
+    EXPECT_EQ(4, goals[0].col);
+    EXPECT_EQ(3, goals[0].row);
+}
+
+TEST(GvSolver, BlastsAVaultOpenWithABombAndKeepsClearOfTheFuse) {
+    // The diamonds lie in a brick vault; the bomb above it lights when it
+    // drops onto the roof, and the blast opens the roof.
+    const auto pack =
+        packOf({"P.........", "....b.....", "..........", "...www....", "...wdw....", "...www...X"},
+               1, "\tbomb_ticks 5\n");
+    ASSERT_NE(nullptr, pack);
+    GvSolver solver(*pack, 0, quickOptions());
+    const GvSolver::Result result = solver.solve();
+    ASSERT_TRUE(result.solved);
+    EXPECT_TRUE(replaysToCompletion(*pack, result));
+}
+
+TEST(GvSolver, PushesAStoneOutOfTheOnlyWay) {
+    // The stone stands over the one way down; pushing it right into the empty
+    // cells beside it opens the way.
+    const auto pack = packOf({"WWWWWWWW", "P.r  WWW", "WW.WWWWW", "d...X..."}, 1);
+    ASSERT_NE(nullptr, pack);
+    GvSolver solver(*pack, 0, quickOptions());
+    const GvSolver::Result result = solver.solve();
+    ASSERT_TRUE(result.solved);
+    EXPECT_TRUE(replaysToCompletion(*pack, result));
+}
