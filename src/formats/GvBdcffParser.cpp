@@ -316,6 +316,18 @@ GvBdcffSize readSize(const std::string& text) {
     return size;
 }
 
+// A key line splits at its first "="; a line without one is no key and is passed
+// over.
+bool splitKey(const std::string& line, std::string& key, std::string& value) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) {
+        return false;
+    }
+    key = trimmed(line.substr(0, equals));
+    value = trimmed(line.substr(equals + 1));
+    return true;
+}
+
 // The texts a game and a cave both carry; false when `key` names none of them.
 template <typename Record>
 bool readTextKey(Record& record, const std::string& key, const std::string& value) {
@@ -406,9 +418,10 @@ bool GvBdcffParser::readGame(bool headerOnly) {
     std::string line;
     while (nextLine(line)) {
         if (line[0] != '[') {
-            const std::size_t equals = line.find('=');
-            if (equals != std::string::npos) {
-                readGameKey(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
+            std::string key;
+            std::string value;
+            if (splitKey(line, key, value)) {
+                readGameKey(key, value);
             }
             continue;
         }
@@ -425,9 +438,6 @@ bool GvBdcffParser::readGame(bool headerOnly) {
         case Section::map_codes:
             throw std::string(GvParserMessage::kMapCodesNotSupported);
         default:
-            if (line.size() < 3 || line.compare(0, 2, "[/") == 0) {
-                throw OrbParsingSyntaxException();
-            }
             skipSection(line);
             break;
         }
@@ -436,6 +446,9 @@ bool GvBdcffParser::readGame(bool headerOnly) {
 }
 
 void GvBdcffParser::skipSection(const std::string& line) {
+    if (line.size() < 3 || line.compare(0, 2, "[/") == 0) {
+        throw OrbParsingSyntaxException();
+    }
     // Nested sections are tracked on a list rather than by recursion, so that no
     // depth of nesting can exhaust the stack.
     std::vector<std::string> open{sectionName(line)};
@@ -481,10 +494,10 @@ void GvBdcffParser::readCave() {
     std::string line;
     while (nextLine(line)) {
         if (line[0] != '[') {
-            const std::size_t equals = line.find('=');
-            if (equals != std::string::npos) {
-                readCaveKey(cave, trimmed(line.substr(0, equals)),
-                            trimmed(line.substr(equals + 1)));
+            std::string key;
+            std::string value;
+            if (splitKey(line, key, value)) {
+                readCaveKey(cave, key, value);
             }
             continue;
         }
@@ -502,9 +515,6 @@ void GvBdcffParser::readCave() {
         case Section::cave_end:
             return;
         default:
-            if (line.size() < 3 || line.compare(0, 2, "[/") == 0) {
-                throw OrbParsingSyntaxException();
-            }
             skipSection(line);
             break;
         }

@@ -40,7 +40,8 @@ private:
     void readObjects(GvBdcffCaveRecord& cave);
     void readMap(GvBdcffCaveRecord& cave);
     void readDemo(GvBdcffCaveRecord& cave);
-    // Skips an unknown section, with any sections nested in it, up to its end.
+    // Skips an unknown section, with any sections nested in it, up to its end; a
+    // closing line, or one too short to name a section, is a syntax error.
     void skipSection(const std::string& line);
     void readGameKey(const std::string& key, const std::string& value);
     void readCaveKey(GvBdcffCaveRecord& cave, const std::string& key, const std::string& value);

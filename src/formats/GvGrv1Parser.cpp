@@ -178,30 +178,16 @@ const Specs& specs() {
     return instance;
 }
 
-// The input bits of a demo keyword, or -1 for a word that is not one.
-int demoKeywordMoves(Keyword k) {
-    switch (k) {
-    case Keyword::wait:
-        return 0;
-    case Keyword::up:
-        return 1;
-    case Keyword::snap_up:
-        return 17;
-    case Keyword::down:
-        return 2;
-    case Keyword::snap_down:
-        return 18;
-    case Keyword::left:
-        return 4;
-    case Keyword::snap_left:
-        return 20;
-    case Keyword::right:
-        return 8;
-    case Keyword::snap_right:
-        return 24;
-    default:
-        return -1;
+// The demo letter a move keyword stands for (the keywords run from wait to
+// snap_right in the order of kDemoLetters), or '\0' for a word that is not one.
+char demoKeywordLetter(Keyword k) {
+    constexpr const char kDemoLetters[] = ".uUdDlLrR";
+    static_assert(static_cast<int>(Keyword::snap_right) - static_cast<int>(Keyword::wait) + 1 ==
+                  static_cast<int>(std::size(kDemoLetters)) - 1);
+    if (k < Keyword::wait || k > Keyword::snap_right) {
+        return '\0';
     }
+    return kDemoLetters[static_cast<int>(k) - static_cast<int>(Keyword::wait)];
 }
 
 // The drawing keywords from set to raw stand in the order of the builder's
@@ -404,7 +390,7 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
             appendDemoText(quotedText(line.values), variant, false);
             continue;
         }
-        const int moves = demoKeywordMoves(line.keyword);
+        const int moves = demoLetterMoves(demoKeywordLetter(line.keyword));
         if (moves < 0) {
             throw OrbParsingSyntaxException();
         }
