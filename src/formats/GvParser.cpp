@@ -7,8 +7,6 @@
 #include "formats/OrbParsingValueCountException.h"
 #include "levelpack/GvLevelPack.h"
 
-#include <climits>
-
 GvParser::GvParser() = default;
 
 GvParser::~GvParser() = default;
@@ -68,25 +66,6 @@ void GvParser::expected(const std::string& what) {
     fail(GvParserMessage::syntax(reader_->lineCount()), GvParserMessage::expectation(what));
 }
 
-void GvParser::expectOpenBrace() {
-    std::string text;
-    if (!reader_->readLine(text, true, true) || text != "{") {
-        expected(GvParserMessage::kOpenBrace);
-    }
-}
-
-void GvParser::noValues(const std::string& values) {
-    if (!values.empty()) {
-        throw OrbParsingSyntaxException();
-    }
-}
-
-void GvParser::splitKeyword(const std::string& text, std::string& keyword, std::string& values) {
-    const std::size_t space = text.find(' ');
-    keyword = text.substr(0, space);
-    values = space == std::string::npos ? std::string() : text.substr(space + 1);
-}
-
 int GvParser::demoLetterMoves(char letter) {
     switch (letter) {
     case '.':
@@ -109,29 +88,5 @@ int GvParser::demoLetterMoves(char letter) {
         return 24;
     default:
         return -1;
-    }
-}
-
-void GvParser::appendDemoText(const std::string& steps, GvCaveVariant& variant,
-                              bool refuseOverflow) {
-    std::size_t at = 0;
-    while (at < steps.size()) {
-        const int moves = demoLetterMoves(steps[at++]);
-        const std::size_t firstDigit = at;
-        long long count = 0;
-        for (; at < steps.size() && steps[at] >= '0' && steps[at] <= '9'; ++at) {
-            count = count * 10 + (steps[at] - '0');
-            if (count > INT_MAX) {
-                throw OrbParsingSyntaxException();
-            }
-        }
-        if (moves < 0 || at == firstDigit || count < 1) {
-            throw OrbParsingSyntaxException();
-        }
-        if (refuseOverflow && !variant.demo.empty() && variant.demo.back().moves == moves &&
-            variant.demo.back().count > INT_MAX - count) {
-            throw OrbParsingSyntaxException();
-        }
-        variant.appendDemoStep(moves, static_cast<int>(count));
     }
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-class GvCaveVariant;
 class GvLevelPack;
 class OrbLineReader;
 class OrbStream;
@@ -32,13 +31,6 @@ protected:
     parseLines(OrbStream& stream, std::vector<std::string>* messages, bool quoteAware,
                const std::function<std::unique_ptr<GvLevelPack>()>& body);
 
-    // Runs `body` and turns what it throws into messages: a std::string is a whole
-    // message, a bool means the messages are already in the list, and the parsing
-    // exceptions become the positional messages for the reader's current line.
-    static std::unique_ptr<GvLevelPack>
-    runGuarded(std::vector<std::string>& messages, const OrbLineReader& reader,
-               const std::function<std::unique_ptr<GvLevelPack>()>& body);
-
     // The checks a fully loaded pack must pass; throws the message as a string.
     static void validate(const GvLevelPack& pack);
 
@@ -46,23 +38,19 @@ protected:
     [[noreturn]] void fail(const std::string& first, const std::string& second);
     // The syntax message for the current line and "Expected <what>.".
     [[noreturn]] void expected(const std::string& what);
-    // Reads the line that must hold a lone "{".
-    void expectOpenBrace();
-    // A keyword that takes no values must stand alone on its line.
-    static void noValues(const std::string& values);
-    // Splits a stripped line at its first space into the keyword and its values;
-    // only a space separates them, so "name<tab>..." is a single unknown word.
-    static void splitKeyword(const std::string& text, std::string& keyword, std::string& values);
 
     // The input bits of a move letter in a demo (".", "udlr", and "UDLR" for a
     // snap), or -1.
     static int demoLetterMoves(char letter);
-    // Appends the steps of a demo string (letters each followed by a repeat count)
-    // to the variant's demo. With `refuseOverflow`, a step that would push a merged
-    // count past the int range is a syntax error; otherwise the count saturates.
-    static void appendDemoText(const std::string& steps, GvCaveVariant& variant,
-                               bool refuseOverflow);
 
     std::unique_ptr<OrbLineReader> reader_;
     std::vector<std::string>* messages_ = nullptr;
+
+private:
+    // Runs `body` and turns what it throws into messages: a std::string is a whole
+    // message, a bool means the messages are already in the list, and the parsing
+    // exceptions become the positional messages for the reader's current line.
+    static std::unique_ptr<GvLevelPack>
+    runGuarded(std::vector<std::string>& messages, const OrbLineReader& reader,
+               const std::function<std::unique_ptr<GvLevelPack>()>& body);
 };

@@ -7,6 +7,8 @@
 #include "formats/OrbValueListSpec.h"
 #include "levelpack/GvLevelPack.h"
 
+#include <climits>
+
 GvTextParser::GvTextParser(const OrbValueSpec& object, const char* rawAlphabet)
     : object_(object), rawAlphabet_(rawAlphabet) {}
 
@@ -36,7 +38,9 @@ bool GvTextParser::nextWords(std::string& keyword, std::string& values) {
     if (!reader_->readLine(text, true, true)) {
         return false;
     }
-    splitKeyword(text, keyword, values);
+    const std::size_t space = text.find(' ');
+    keyword = text.substr(0, space);
+    values = space == std::string::npos ? std::string() : text.substr(space + 1);
     return true;
 }
 
@@ -75,4 +79,41 @@ std::string GvTextParser::quotedText(const std::string& values) {
     std::vector<OrbValue> parsed;
     text.parseValues(values, ',', parsed);
     return parsed[0].text;
+}
+
+void GvTextParser::expectOpenBrace() {
+    std::string text;
+    if (!reader_->readLine(text, true, true) || text != "{") {
+        expected(GvParserMessage::kOpenBrace);
+    }
+}
+
+void GvTextParser::noValues(const std::string& values) {
+    if (!values.empty()) {
+        throw OrbParsingSyntaxException();
+    }
+}
+
+void GvTextParser::appendDemoText(const std::string& steps, GvCaveVariant& variant,
+                                  bool refuseOverflow) {
+    std::size_t at = 0;
+    while (at < steps.size()) {
+        const int moves = demoLetterMoves(steps[at++]);
+        const std::size_t firstDigit = at;
+        long long count = 0;
+        for (; at < steps.size() && steps[at] >= '0' && steps[at] <= '9'; ++at) {
+            count = count * 10 + (steps[at] - '0');
+            if (count > INT_MAX) {
+                throw OrbParsingSyntaxException();
+            }
+        }
+        if (moves < 0 || at == firstDigit || count < 1) {
+            throw OrbParsingSyntaxException();
+        }
+        if (refuseOverflow && !variant.demo.empty() && variant.demo.back().moves == moves &&
+            variant.demo.back().count > INT_MAX - count) {
+            throw OrbParsingSyntaxException();
+        }
+        variant.appendDemoStep(moves, static_cast<int>(count));
+    }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class GvCaveVariant;
 class GvLevelPack;
 class OrbValueSpec;
 
@@ -35,7 +36,19 @@ protected:
     virtual bool drawingCommand(const std::string& keyword,
                                 GvCommandBuilder::Command& command) const = 0;
 
-    // The next non-empty line split into its keyword and values; false at the end.
+    // Reads the line that must hold a lone "{".
+    void expectOpenBrace();
+    // A keyword that takes no values must stand alone on its line.
+    static void noValues(const std::string& values);
+    // Appends the steps of a demo string (letters each followed by a repeat count)
+    // to the variant's demo. With `refuseOverflow`, a step that would push a merged
+    // count past the int range is a syntax error; otherwise the count saturates.
+    static void appendDemoText(const std::string& steps, GvCaveVariant& variant,
+                               bool refuseOverflow);
+
+    // The next non-empty line split at its first space into its keyword and values;
+    // false at the end. Only a space separates them, so "name<tab>..." is a single
+    // unknown word.
     bool nextWords(std::string& keyword, std::string& values);
     // False when `keyword` is not a drawing command.
     bool readDrawingCommand(const std::string& keyword, const std::string& values,
