@@ -57,8 +57,8 @@ TEST(GvCustomSpinner, ShowsTheEntryUnderItsValue) {
 }
 
 // A volume slider whose buttons step a value kept by the test.
-struct SliderFixture {
-    SliderFixture() {
+struct VolumeFixture {
+    VolumeFixture() {
         slider = panel.addChild(std::make_unique<GvSlider>(
             &panel, nullptr, OrbRect{0, 0, 40, 4}, std::make_unique<FloatGetter>(box),
             std::make_unique<FloatSetter>(box), countInto(downs), countInto(ups)));
@@ -74,14 +74,14 @@ struct SliderFixture {
 };
 
 TEST(GvSlider, TheTrackSitsBetweenTheButtons) {
-    SliderFixture f;
+    VolumeFixture f;
     EXPECT_EQ(f.slider->track()->bounds(), (OrbRect{6, 0, 28, 4}));
     EXPECT_EQ(f.slider->decrementButton()->bounds(), (OrbRect{0, 0, 4, 4}));
     EXPECT_EQ(f.slider->incrementButton()->bounds(), (OrbRect{36, 0, 4, 4}));
 }
 
 TEST(GvSlider, TheButtonsAndArrowsAskTheOwnerToStep) {
-    SliderFixture f;
+    VolumeFixture f;
     f.slider->setFocused(true);
     f.panel.keyEvent(OrbKeyLeft, OrbKeyPressed, 0);
     f.panel.keyEvent(OrbKeyLeft, OrbKeyReleased, 0);
@@ -99,7 +99,7 @@ TEST(GvSlider, TheButtonsAndArrowsAskTheOwnerToStep) {
 }
 
 TEST(GvSlider, PressingTheTrackFocusesTheSliderAndReleasingStores) {
-    SliderFixture f;
+    VolumeFixture f;
     const GvUiColours& c = GvUiColours::get();
     f.other->setFocused(true);
     EXPECT_EQ(f.slider->fillColour(), c.sliderFillNormal);

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 // A button in a group, as panels hold them, so that keys pass the group routing.
-struct Fixture {
-    explicit Fixture(bool autoRepeat, bool focusOnClick = true) {
+struct ButtonFixture {
+    explicit ButtonFixture(bool autoRepeat, bool focusOnClick = true) {
         button = group.addChild(std::make_unique<OrbButtonControl>(
             &group, OrbRect{0, 0, 10, 5}, countInto(clicks), focusOnClick, autoRepeat));
         other = group.addChild(std::make_unique<RectControl>(&group, OrbRect{50, 0, 10, 5}));
@@ -22,7 +22,7 @@ struct Fixture {
 };
 
 TEST(OrbButtonControlKeys, HoldingReturnOnAnOrdinaryButtonActsOnceOnRelease) {
-    Fixture f(false);
+    ButtonFixture f(false);
     f.button->setFocused(true);
     EXPECT_TRUE(f.group.keyEvent(OrbKeyReturn, OrbKeyPressed, 0));
     EXPECT_TRUE(f.button->isPressed());
@@ -39,7 +39,7 @@ TEST(OrbButtonControlKeys, HoldingReturnOnAnOrdinaryButtonActsOnceOnRelease) {
 }
 
 TEST(OrbButtonControlKeys, HoldingSpaceOnAnAutoRepeatButtonRepeatsOnSchedule) {
-    Fixture f(true);
+    ButtonFixture f(true);
     f.button->setFocused(true);
     EXPECT_TRUE(f.group.keyEvent(OrbKeySpace, OrbKeyPressed, 0));
     EXPECT_EQ(f.clicks, 1); // at once
@@ -65,7 +65,7 @@ TEST(OrbButtonControlKeys, HoldingSpaceOnAnAutoRepeatButtonRepeatsOnSchedule) {
 }
 
 TEST(OrbButtonControlKeys, WhileHeldEveryKeyIsSwallowedAndOtherReleasesDoNotEndIt) {
-    Fixture f(false);
+    ButtonFixture f(false);
     f.button->setFocused(true);
     f.group.keyEvent(OrbKeyReturn, OrbKeyPressed, 0);
     EXPECT_TRUE(f.group.keyEvent(OrbKeyTab, OrbKeyPressed, 0));
@@ -82,7 +82,7 @@ TEST(OrbButtonControlKeys, WhileHeldEveryKeyIsSwallowedAndOtherReleasesDoNotEndI
 }
 
 TEST(OrbButtonControlKeys, ADisabledButtonIgnoresKeysAndPressByKey) {
-    Fixture f(true);
+    ButtonFixture f(true);
     f.button->setEnabled(false);
     EXPECT_FALSE(f.button->keyEvent(OrbKeyReturn, OrbKeyPressed, 0));
     EXPECT_FALSE(f.button->pressByKey(OrbKeyReturn));
@@ -94,7 +94,7 @@ TEST(OrbButtonControlKeys, ADisabledButtonIgnoresKeysAndPressByKey) {
 }
 
 TEST(OrbButtonControlMouse, PressThenReleaseInsideActsOnRelease) {
-    Fixture f(false);
+    ButtonFixture f(false);
     EXPECT_TRUE(f.group.mouseButton(OrbMouseLeft, true, OrbPoint{5, 2}, 0));
     EXPECT_TRUE(f.button->isFocused());
     EXPECT_TRUE(f.button->isPressed());
@@ -105,7 +105,7 @@ TEST(OrbButtonControlMouse, PressThenReleaseInsideActsOnRelease) {
 }
 
 TEST(OrbButtonControlMouse, LeavingAndReleasingOutsideCallsNothing) {
-    Fixture f(false);
+    ButtonFixture f(false);
     f.group.mouseButton(OrbMouseLeft, true, OrbPoint{5, 2}, 0);
     f.group.mouseMove(OrbPoint{30, 30}, 0);
     EXPECT_FALSE(f.button->isPressed());
@@ -119,7 +119,7 @@ TEST(OrbButtonControlMouse, LeavingAndReleasingOutsideCallsNothing) {
 }
 
 TEST(OrbButtonControlMouse, RightButtonsAndDisabledButtonsAreIgnored) {
-    Fixture f(false);
+    ButtonFixture f(false);
     EXPECT_FALSE(f.group.mouseButton(OrbMouseRight, true, OrbPoint{5, 2}, 0));
     EXPECT_FALSE(f.button->isPressed());
     f.button->setEnabled(false);
@@ -128,7 +128,7 @@ TEST(OrbButtonControlMouse, RightButtonsAndDisabledButtonsAreIgnored) {
 }
 
 TEST(OrbButtonControlMouse, ButtonsThatDoNotTakeTheFocusLeaveItAlone) {
-    Fixture f(true, false);
+    ButtonFixture f(true, false);
     f.other->setFocused(true);
     f.group.mouseButton(OrbMouseDoubleClick, true, OrbPoint{5, 2}, 0);
     EXPECT_TRUE(f.other->isFocused());
@@ -136,7 +136,7 @@ TEST(OrbButtonControlMouse, ButtonsThatDoNotTakeTheFocusLeaveItAlone) {
 }
 
 TEST(OrbButtonControlMouse, AutoRepeatPausesWhileThePointerIsOff) {
-    Fixture f(true);
+    ButtonFixture f(true);
     f.group.mouseButton(OrbMouseLeft, true, OrbPoint{5, 2}, 0);
     EXPECT_EQ(f.clicks, 1);
     f.group.mouseMove(OrbPoint{30, 30}, 0);
@@ -153,7 +153,7 @@ TEST(OrbButtonControlMouse, AutoRepeatPausesWhileThePointerIsOff) {
 }
 
 TEST(OrbButtonControlState, ClearingTheHighlightDropsAMousePressSilently) {
-    Fixture f(false);
+    ButtonFixture f(false);
     f.group.mouseButton(OrbMouseLeft, true, OrbPoint{5, 2}, 0);
     f.group.clearHighlight();
     EXPECT_FALSE(f.button->isPressed());
@@ -163,7 +163,7 @@ TEST(OrbButtonControlState, ClearingTheHighlightDropsAMousePressSilently) {
 }
 
 TEST(OrbButtonControlState, ResetDropsAKeyHoldSoNoKeyStaysStuck) {
-    Fixture f(false);
+    ButtonFixture f(false);
     f.button->setFocused(true);
     f.group.keyEvent(OrbKeyReturn, OrbKeyPressed, 0);
     f.group.reset();
