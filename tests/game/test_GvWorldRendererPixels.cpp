@@ -11,6 +11,7 @@
 #include "levelpack/GvLevelPack.h"
 #include "platform/OrbMemoryStream.h"
 #include "sim/GvDiamondObject.h"
+#include "sim/GvDirtObject.h"
 #include "sim/GvExplosionObject.h"
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
@@ -107,6 +108,36 @@ TEST_F(RenderWindow, CellsGetTheColoursOfTheirObjectsInCompositingOrder) {
     EXPECT_EQ(cellColour(pixels, w, h, 3, 1, kCell), FakeImages::colourOf(GvImage::steelWall, 0));
     // One draw call per texture used: steel, dirt, boulder, explosion, diamond.
     EXPECT_EQ(calls, 5);
+    for (OrbTexture* t : fakes.all()) {
+        t->release();
+    }
+}
+
+TEST_F(RenderWindow, VanishListsAreDrawnBeneathAndAboveTheGrid) {
+    FakeImages fakes;
+    for (OrbTexture* t : fakes.all()) {
+        t->acquire();
+    }
+    GvWorldRenderer renderer(fakes.images());
+    GvWorld world;
+    GvWorldText::parse(world, "WrW\n");
+    // Dug dirt under a boulder stays hidden; a collected diamond over a steel
+    // wall shows, although steel walls come last within a pass.
+    world.addVanishing(std::make_unique<GvDirtObject>(), 1, 0, 0);
+    world.addVanishing(std::make_unique<GvDiamondObject>(), 2, 0, 1);
+    std::vector<unsigned char> pixels;
+    int calls = 0;
+    paint([&] {
+        useCaveCanvas(world, kCell);
+        calls = renderer.drawWorld(world, wholeCave(world));
+        pixels = OrbGlState::readPixels(0, 0, world.width * kCell, world.height * kCell);
+    });
+    const int w = world.width * kCell;
+    EXPECT_EQ(cellColour(pixels, w, 1, 0, 0, kCell), FakeImages::colourOf(GvImage::steelWall, 0));
+    EXPECT_EQ(cellColour(pixels, w, 1, 1, 0, kCell), FakeImages::colourOf(GvImage::boulder, 0));
+    EXPECT_EQ(cellColour(pixels, w, 1, 2, 0, kCell), FakeImages::colourOf(GvImage::diamond, 0));
+    // Dirt, then boulder and steel (two quads in one texture), then the diamond.
+    EXPECT_EQ(calls, 4);
     for (OrbTexture* t : fakes.all()) {
         t->release();
     }
@@ -221,6 +252,32 @@ TEST_F(RenderWithResources, ProjectionsFollowTheWindowSize) {
     resources->resize(0, 0);
     EXPECT_EQ(resources->clientWidth(), 1);
     EXPECT_GE(resources->projection(OrbProjectionGameBelowStatus).viewportHeight(), 1);
+}
+
+TEST_F(RenderWithResources, BackdropScrollsOnWithoutAJump) {
+    // A full row of scrolling is the same picture as the next frame at rest.
+    std::vector<unsigned char> endOfFrame;
+    std::vector<unsigned char> nextFrame;
+    paint([&] {
+        resources->useProjection(OrbProjectionMenu);
+        resources->drawBackdrop(77, 1.0f, 1.0f);
+        endOfFrame = OrbGlState::readPixels(0, 0, impl.drawableWidth(), impl.drawableHeight());
+    });
+    paint([&] {
+        resources->useProjection(OrbProjectionMenu);
+        resources->drawBackdrop(78, 0.0f, 1.0f);
+        nextFrame = OrbGlState::readPixels(0, 0, impl.drawableWidth(), impl.drawableHeight());
+    });
+    ASSERT_EQ(endOfFrame.size(), nextFrame.size());
+    EXPECT_LE(largestDifference(endOfFrame, nextFrame), 2);
+    // Another frame number is another picture.
+    std::vector<unsigned char> other;
+    paint([&] {
+        resources->useProjection(OrbProjectionMenu);
+        resources->drawBackdrop(5, 0.0f, 1.0f);
+        other = OrbGlState::readPixels(0, 0, impl.drawableWidth(), impl.drawableHeight());
+    });
+    EXPECT_GT(largestDifference(other, nextFrame), 40);
 }
 
 TEST_F(RenderWithResources, BackdropShowsSomeBouldersAndDiamonds) {
