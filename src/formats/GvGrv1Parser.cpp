@@ -16,6 +16,8 @@
 
 #include <climits>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 // Every word of the old format, in the order of kKeywords below. One table
 // serves all blocks; each block accepts its own subset.
@@ -163,14 +165,32 @@ struct Specs {
     OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
     OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
     OrbValueListSpec tickRate{{OrbValueSpec::real(1, 100)}};
-    OrbValueListSpec tickCount{{ticks}};
-    OrbValueListSpec diamondQuota{{OrbValueSpec::integer(0, 999)}};
-    OrbValueListSpec bombTicks{{OrbValueSpec::integer(1, 9999)}};
     OrbValueListSpec amoeba{
         {large, OrbValueSpec::integer(0, 255), OrbValueSpec::integer(0, 255), ticks}};
     OrbValueListSpec slime{{OrbValueSpec::real(0, 1)}};
-    OrbValueListSpec seed{{large}};
     OrbValueListSpec demoCount{{large}};
+
+    // The whole-number parameters, each one value stored as it is.
+    struct Count {
+        OrbValueListSpec spec;
+        int GvCaveVariant::*field;
+    };
+    std::map<Keyword, Count> counts;
+
+    Specs() {
+        const std::tuple<Keyword, OrbValueSpec, int GvCaveVariant::*> parameters[] = {
+            {Keyword::game_ticks, ticks, &GvCaveVariant::game_ticks},
+            {Keyword::pre_game_ticks, ticks, &GvCaveVariant::pre_game_ticks},
+            {Keyword::magic_wall_ticks, ticks, &GvCaveVariant::magic_wall_ticks},
+            {Keyword::diamond_quota, OrbValueSpec::integer(0, 999), &GvCaveVariant::diamond_quota},
+            {Keyword::bomb_ticks, OrbValueSpec::integer(1, 9999), &GvCaveVariant::bomb_ticks},
+            {Keyword::unpack_seed, large, &GvCaveVariant::unpack_seed},
+            {Keyword::world_seed, large, &GvCaveVariant::world_seed},
+        };
+        for (const auto& [keyword, spec, field] : parameters) {
+            counts.emplace(keyword, Count{OrbValueListSpec({spec}), field});
+        }
+    }
 };
 
 const Specs& specs() {
@@ -315,26 +335,6 @@ void GvGrv1Parser::readCave(int width, int height) {
             s.tickRate.parseValues(line.values, ',', values);
             variant.tick_rate = values[0].real;
             break;
-        case Keyword::game_ticks:
-            s.tickCount.parseValues(line.values, ',', values);
-            variant.game_ticks = values[0].integer;
-            break;
-        case Keyword::pre_game_ticks:
-            s.tickCount.parseValues(line.values, ',', values);
-            variant.pre_game_ticks = values[0].integer;
-            break;
-        case Keyword::magic_wall_ticks:
-            s.tickCount.parseValues(line.values, ',', values);
-            variant.magic_wall_ticks = values[0].integer;
-            break;
-        case Keyword::diamond_quota:
-            s.diamondQuota.parseValues(line.values, ',', values);
-            variant.diamond_quota = values[0].integer;
-            break;
-        case Keyword::bomb_ticks:
-            s.bombTicks.parseValues(line.values, ',', values);
-            variant.bomb_ticks = values[0].integer;
-            break;
         case Keyword::amoeba:
             s.amoeba.parseValues(line.values, ',', values);
             variant.amoeba_size_limit = values[0].integer;
@@ -348,14 +348,6 @@ void GvGrv1Parser::readCave(int width, int height) {
             variant.slime_permeability =
                 static_cast<int>(std::floor(static_cast<double>(values[0].real) * 65536.0 + 0.5));
             break;
-        case Keyword::unpack_seed:
-            s.seed.parseValues(line.values, ',', values);
-            variant.unpack_seed = values[0].integer;
-            break;
-        case Keyword::world_seed:
-            s.seed.parseValues(line.values, ',', values);
-            variant.world_seed = values[0].integer;
-            break;
         case Keyword::demo:
             noValues(line.values);
             readDemo(variant);
@@ -364,7 +356,10 @@ void GvGrv1Parser::readCave(int width, int height) {
             // Colouring of the old renderer; nothing of it survives.
             break;
         default:
-            if (!readDrawingCommand(line.word, line.values, variant.commands)) {
+            if (const auto count = s.counts.find(line.keyword); count != s.counts.end()) {
+                count->second.spec.parseValues(line.values, ',', values);
+                variant.*(count->second.field) = values[0].integer;
+            } else if (!readDrawingCommand(line.word, line.values, variant.commands)) {
                 expected(GvParserMessage::kCloseBrace);
             }
             break;

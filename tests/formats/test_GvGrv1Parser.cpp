@@ -136,6 +136,24 @@ TEST(GvGrv1Parser, NarrowerRangesAndValueErrors) {
     EXPECT_EQ(Messages{"Parameter 1 on line 2 is invalid."}, errors("gravik 1\nCave 3, 8\n{\n}\n"));
 }
 
+TEST(GvGrv1Parser, WholeNumberParametersAtTheEndsOfTheirRanges) {
+    for (const char* line : {"GameTicks 10000", "PreGameTicks -1", "MagicWallTicks 10000",
+                             "UnpackSeed -1", "WorldSeed -1", "DiamondQuota -1"}) {
+        EXPECT_EQ(Messages{"Parameter 1 on line 4 is invalid."},
+                  errors(cave(std::string(line) + "\n")));
+    }
+    auto pack = parseOk(cave("GameTicks 0\nPreGameTicks 9999\nMagicWallTicks 0\n"
+                             "DiamondQuota 0\nBombTicks 1\nUnpackSeed 0\n"));
+    ASSERT_NE(nullptr, pack);
+    const GvCaveVariant& v = *pack->cave(0)->variant(0);
+    EXPECT_EQ(0, v.game_ticks);
+    EXPECT_EQ(9999, v.pre_game_ticks);
+    EXPECT_EQ(0, v.magic_wall_ticks);
+    EXPECT_EQ(0, v.diamond_quota);
+    EXPECT_EQ(1, v.bomb_ticks);
+    EXPECT_EQ(0, v.unpack_seed);
+}
+
 TEST(GvGrv1Parser, ImplicitFillComesFirstAndTintChangesNothing) {
     auto plain = parseOk(cave("Set 1, 1, Diamond\n"));
     auto tinted = parseOk(cave("Tint 255, 0, 12, anything at all\nSet 1, 1, Diamond\nTint\n"));
