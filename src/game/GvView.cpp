@@ -740,8 +740,11 @@ void GvView::advance(double seconds) {
     }
 
     if (mode_ == GvViewMode::MenuTransition || mode_ == GvViewMode::GameTransition) {
-        transitionProgress_ =
-            std::min(1.0f, transitionProgress_ + static_cast<float>(e / transitionSeconds_));
+        transitionProgress_ += static_cast<float>(e / transitionSeconds_);
+        // Steps that add up to the transition's length finish it despite rounding.
+        if (transitionProgress_ > 1.0f - 1e-5f) {
+            transitionProgress_ = 1.0f;
+        }
         if (transitionProgress_ >= 1.0f) {
             if (mode_ == GvViewMode::MenuTransition) {
                 if (transitionTarget_ == kToMenu) {
