@@ -97,10 +97,13 @@ bool GvShotRenderer::drawWorld(const GvWorld& world, int tilePixels, Picture& pi
         error = "nothing to draw";
         return false;
     }
-    if (static_cast<long long>(cols) * tilePixels > kMaxPictureSide ||
-        static_cast<long long>(rows) * tilePixels > kMaxPictureSide) {
-        error = "the picture would be larger than " + std::to_string(kMaxPictureSide) +
-                " pixels on a side; choose a smaller tile size";
+    const long long pictureWidth = static_cast<long long>(cols) * tilePixels;
+    const long long pictureHeight = static_cast<long long>(rows) * tilePixels;
+    if (pictureWidth > kMaxPictureSide || pictureHeight > kMaxPictureSide ||
+        pictureWidth * pictureHeight > kMaxPicturePixels) {
+        error = "the picture would be " + std::to_string(pictureWidth) + " x " +
+                std::to_string(pictureHeight) + " pixels, more than can be drawn; choose a " +
+                "smaller tile size";
         return false;
     }
     picture.width = cols * tilePixels;

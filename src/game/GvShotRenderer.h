@@ -23,8 +23,10 @@ public:
         std::vector<unsigned char> rgba;
     };
 
-    // The largest picture side drawn; larger caves need a smaller tile size.
+    // The largest picture drawn, by side and by area (a quarter of a gigabyte of
+    // pixels); larger caves need a smaller tile size.
     static constexpr int kMaxPictureSide = 16384;
+    static constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
 
     GvShotRenderer();
     ~GvShotRenderer();

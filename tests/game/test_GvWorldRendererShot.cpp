@@ -127,6 +127,12 @@ TEST_F(ShotTest, RefusesPicturesItCannotMake) {
     EXPECT_FALSE(renderer->drawWorld(world, 0, picture, error));
     EXPECT_FALSE(renderer->drawWorld(world, GvShotRenderer::kMaxPictureSide / 2, picture, error));
     EXPECT_NE(error.find("smaller tile"), std::string::npos);
+    // Within the side limit but too many pixels in all.
+    GvWorld large;
+    large.reset(100, 100, GvWrapMode::none);
+    error.clear();
+    EXPECT_FALSE(renderer->drawWorld(large, 100, picture, error));
+    EXPECT_NE(error.find("10000 x 10000"), std::string::npos) << error;
 
     const auto pack = loadStandardPack();
     ASSERT_TRUE(pack);
