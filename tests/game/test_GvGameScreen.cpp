@@ -1,6 +1,6 @@
 #include "game/GvGameScreen.h"
 
-#include "formats/GvGrvParser.h"
+#include "formats/GvLevelPackLoader.h"
 #include "game/GvGameScreenListener.h"
 #include "game/GvGameSoundSink.h"
 #include "game/GvStatistics.h"
@@ -38,8 +38,7 @@ const GvInputRecording kSolution{{0, 3}, {kInputRight, 12}};
 std::unique_ptr<GvLevelPack> makePack() {
     OrbMemoryStream stream(kPack);
     std::vector<std::string> messages;
-    GvGrvParser parser;
-    auto pack = parser.parse(stream, &messages, false);
+    auto pack = loadLevelPack(stream, &messages, false);
     EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
     return pack;
 }
@@ -118,6 +117,7 @@ TEST_F(GvGameScreenTest, StartsOnlyLevelsThatExist) {
     ASSERT_TRUE(screen.startLevel());
     EXPECT_EQ(screen.currentLevel(), 1);
     EXPECT_EQ(screen.world().display_name, "Hum");
+    EXPECT_EQ(screen.world().level_code, "B-1");
     EXPECT_EQ(screen.playMode(), GvPlayMode::Normal);
     EXPECT_FALSE(screen.world().replaying);
 }
@@ -366,8 +366,7 @@ TEST_F(GvGameScreenTest, CameraStartsPlacedAndReachesThePlayer) {
     text += std::string(55, ' ') + "P   \"\n}\n";
     OrbMemoryStream stream(text);
     std::vector<std::string> messages;
-    GvGrvParser parser;
-    auto longPack = parser.parse(stream, &messages, false);
+    auto longPack = loadLevelPack(stream, &messages, false);
     ASSERT_NE(longPack, nullptr) << (messages.empty() ? "" : messages.front());
     screen.setLevelPack(longPack.get());
     screen.setSelectedLevel(0);
