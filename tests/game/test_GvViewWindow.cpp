@@ -1,0 +1,115 @@
+#include "game/GvGameScreen.h"
+#include "game/GvView.h"
+#include "graphics/OrbGlState.h"
+#include "graphics/OrbKeyCode.h"
+#include "graphics/OrbPngWriter.h"
+#include "graphics/OrbViewImplSingle.h"
+
+#include "GvViewTestSupport.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The real window, driven by its own loop for a while; frames are read back so that
+// they can be checked and looked at (written as PNG files under the test folder).
+class GvViewWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!OrbViewImplSingle::displayAvailable()) {
+            GTEST_SKIP() << "no display";
+        }
+        impl = std::make_unique<OrbViewImplSingle>("Gravik", 800, 600, OrbWindowNormal);
+        view = std::make_unique<GvView>(*impl);
+        ASSERT_TRUE(impl->open());
+    }
+
+    void TearDown() override {
+        view.reset();
+        impl.reset();
+    }
+
+    void runFor(double seconds) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (std::chrono::steady_clock::now() < end && impl->isOpen()) {
+            impl->loopPass();
+        }
+    }
+
+    // Draws a frame and reads it back, top row first; also saves it as `name`.png.
+    std::vector<unsigned char> shot(const std::string& name) {
+        view->draw();
+        OrbGlState::finish();
+        width = impl->drawableWidth();
+        height = impl->drawableHeight();
+        std::vector<unsigned char> bottomUp = OrbGlState::readPixels(0, 0, width, height);
+        std::vector<unsigned char> pixels(bottomUp.size());
+        const std::size_t row = static_cast<std::size_t>(width) * 4;
+        for (int y = 0; y < height; ++y) {
+            std::copy_n(bottomUp.begin() + static_cast<long>((height - 1 - y) * row), row,
+                        pixels.begin() + static_cast<long>(y * row));
+        }
+        // The window ignores alpha; the cave clears to transparent black.
+        for (std::size_t i = 3; i < pixels.size(); i += 4) {
+            pixels[i] = 255;
+        }
+        const std::vector<unsigned char> png = OrbPngWriter::encode(pixels.data(), width, height);
+        const std::string dir = std::filesystem::temp_directory_path().string() + "/gravik-shots";
+        std::filesystem::create_directories(dir);
+        if (FILE* file = std::fopen((dir + "/" + name + ".png").c_str(), "wb")) {
+            std::fwrite(png.data(), 1, png.size(), file);
+            std::fclose(file);
+        }
+        return pixels;
+    }
+
+    // How many pixels of a band of rows (fractions of the height) are not dark.
+    int litPixels(const std::vector<unsigned char>& pixels, float top, float bottom) const {
+        int lit = 0;
+        for (int y = static_cast<int>(top * height); y < static_cast<int>(bottom * height); ++y) {
+            for (int x = 0; x < width; ++x) {
+                const unsigned char* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 4];
+                lit += (p[0] + p[1] + p[2]) > 200 ? 1 : 0;
+            }
+        }
+        return lit;
+    }
+
+    ViewTestFolder folder;
+    std::unique_ptr<OrbViewImplSingle> impl;
+    std::unique_ptr<GvView> view;
+    int width = 0;
+    int height = 0;
+};
+
+TEST_F(GvViewWindowTest, TitleMenuThenACaveThenThePauseMenu) {
+    runFor(0.8);
+    ASSERT_EQ(view->mode(), GvViewMode::InMenu);
+    const std::vector<unsigned char> title = shot("title");
+    // The logo and the menu entries are bright against the dimmed backdrop.
+    EXPECT_GT(litPixels(title, 0.05f, 0.45f), width * height / 100);
+
+    view->keyEvent(OrbKeyReturn, OrbKeyPressed, 0); // START
+    runFor(0.6);
+    const std::vector<unsigned char> start = shot("start-box");
+    EXPECT_NE(start, title);
+    view->keyEvent(OrbKeyReturn, OrbKeyPressed, 0); // START the first cave
+    runFor(1.5);
+    ASSERT_EQ(view->mode(), GvViewMode::InGame);
+    view->keyEvent(OrbKeyRight, OrbKeyPressed, 0);
+    runFor(1.0);
+    view->keyEvent(OrbKeyRight, OrbKeyReleased, 0);
+    const std::vector<unsigned char> cave = shot("cave");
+    EXPECT_GT(litPixels(cave, 0.0f, 1.0f), width * height / 50);
+
+    view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
+    runFor(0.6);
+    ASSERT_EQ(view->mode(), GvViewMode::OverlayOnGame);
+    const std::vector<unsigned char> paused = shot("paused");
+    EXPECT_NE(paused, cave);
+}
+
+} // namespace
