@@ -38,7 +38,12 @@ int main() {
         impl.messageBox(OrbMessageError, "Gravik", kCorruptMessage);
         return -1;
     }
-    impl.run();
+    // Without a window nothing was played: say so rather than end as if all went well.
+    const bool ran = impl.run();
     view.reset();
+    if (!ran) {
+        impl.messageBox(OrbMessageError, "Gravik", "Gravik could not open its window.");
+        return 1;
+    }
     return 0;
 }

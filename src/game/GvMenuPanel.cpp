@@ -222,6 +222,7 @@ bool GvMenuPanel::keyEvent(int key, int state, int modifiers) {
 }
 
 bool GvMenuPanel::mouseButton(int button, int action, float x, float y) {
+    // A double click arrives as a second press on the same control.
     if (action != OrbMousePress || (button & OrbMouseRight) != 0) {
         return false;
     }
