@@ -540,6 +540,10 @@ void GvView::startGame() {
                 return;
             }
         }
+        // A fresh world counts its time again; the time-stop cheat stays in force.
+        if (cheatOn(CheatTimeStop)) {
+            screen_->world().time_limit_on = false;
+        }
         if (hasGraphics()) {
             const OrbProjection& game = resources_->projection(screen_->gameProjection());
             screen_->updateViewSize(game.canvas().width, game.canvas().height);

@@ -295,6 +295,15 @@ TEST_F(GvViewTest, CheatedCompletionsAreNotRecorded) {
     advanceFor(*view, 0.4);
     EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->levelCompleteMenu(false)));
     EXPECT_TRUE(view->statistics().records().empty());
+
+    // The next cave starts with its clock stopped too, until the code is typed again.
+    GvLevelCompleteMenu& done = view->levelCompleteMenu(false);
+    done.press(done.findItem("CONTINUE"));
+    advanceFor(*view, 0.8);
+    ASSERT_EQ(view->mode(), GvViewMode::InGame);
+    EXPECT_FALSE(view->screen().world().time_limit_on);
+    type(*view, "vextalm");
+    EXPECT_TRUE(view->screen().world().time_limit_on);
 }
 
 TEST_F(GvViewTest, TheSelfDestructCodeEndsThePlayer) {
