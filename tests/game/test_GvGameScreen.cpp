@@ -54,7 +54,7 @@ public:
     int interruptions = 0;
 };
 
-// Records every request with its frame: +n started, -n-1 stopped.
+// Records the effects asked to start and to stop, in order.
 class Sounds : public GvGameSoundSink {
 public:
     void play(int effect) override { played.push_back(effect); }
