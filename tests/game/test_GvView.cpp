@@ -338,6 +338,29 @@ TEST_F(GvViewTest, IdleTitleMenuPlaysDemosAndAnyKeyEndsThem) {
     EXPECT_EQ(view->demoCursor(), 1);
 }
 
+TEST_F(GvViewTest, ACompletedDemoSetsABestOnlyWithItsCheatOn) {
+    auto view = makeView();
+    const int level = view->levelPack().demoLevels().at(0);
+    GvStatistics::Key key{};
+    view->levelPack().levelDigest(level, key.data());
+    for (const bool cheat : {false, true}) {
+        if (cheat) {
+            type(*view, "3dozy3rest");
+        }
+        advanceFor(*view, 11.0);
+        ASSERT_EQ(view->playMode(), GvPlayMode::Demo);
+        // Played to its end, the demo completes its cave and the menu comes back.
+        for (int i = 0; i < 20 * 120 && view->mode() != GvViewMode::InMenu; ++i) {
+            view->advance(0.05);
+        }
+        ASSERT_EQ(view->mode(), GvViewMode::InMenu);
+        EXPECT_EQ(view->screen().world().state, GvWorldState::Completed);
+        EXPECT_EQ(view->statistics().find(key) != nullptr, cheat);
+        // The next idle spell would play the next demo; start over from the first.
+        view->useStandardPack();
+    }
+}
+
 TEST_F(GvViewTest, APackWithoutDemosNeverLeavesTheTitleMenu) {
     const std::string path = folder.writeFile("small.grv", smallPackText());
     auto view = makeView();
