@@ -24,11 +24,10 @@ constexpr double kHoldSeconds = 3.0;
 GvAboutBox::GvAboutBox(GvView& view) : GvMenuPanel(view, "About") {
     const OrbColor white{1.0f, 1.0f, 1.0f, 1.0f};
     addText("Gravik Version 3.1.0", 0.0f, 0.0f, 5.0f, OrbFont::kAlignLeftBottom, white);
-    addText("Copyright 2026 the Gravik developers", 0.0f, -7.0f, 5.0f, OrbFont::kAlignLeftBottom,
-            white);
+    addText("(c) 2026 Deepdelve", 0.0f, -7.0f, 5.0f, OrbFont::kAlignLeftBottom, white);
     addText("Web: ", 0.0f, -14.0f, 5.0f, OrbFont::kAlignLeftBottom, white);
     const float webX = textWidth("Mail: ", 5.0f);
-    addButton(kWebAddress, {webX, -15.0f, textWidth(kWebAddress, 5.0f) + 4.0f, 7.0f},
+    addButton(kWebLabel, {webX, -15.0f, textWidth(kWebLabel, 5.0f) + 4.0f, 7.0f},
               [this] { openLink(kWebAddress); });
     addText("Mail: ", 0.0f, -21.0f, 5.0f, OrbFont::kAlignLeftBottom, white);
     addButton(kMailAddress, {webX, -22.0f, textWidth(kMailAddress, 5.0f) + 4.0f, 7.0f},

@@ -8,6 +8,7 @@
 class GvAboutBox : public GvMenuPanel {
 public:
     static constexpr const char* kWebAddress = "https://gravik.invalid/";
+    static constexpr const char* kWebLabel = "gravik.invalid";
     static constexpr const char* kMailAddress = "caves@gravik.invalid";
 
     explicit GvAboutBox(GvView& view);

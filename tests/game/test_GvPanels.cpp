@@ -1,9 +1,13 @@
 #include "game/GvAboutBox.h"
+#include "game/GvBonusFailedMenu.h"
 #include "game/GvErrorBox.h"
+#include "game/GvGameOverMenu.h"
 #include "game/GvHelpBox.h"
 #include "game/GvLevelCompleteMenu.h"
+#include "game/GvLevelPackBox.h"
 #include "game/GvOptionsBox.h"
 #include "game/GvPausedMenu.h"
+#include "game/GvStartBox.h"
 #include "game/GvTitleMenu.h"
 #include "graphics/OrbKeyCode.h"
 
@@ -20,6 +24,38 @@ protected:
     GvView view{impl};
 };
 
+TEST_F(GvPanelsTest, EveryPanelFitsAFourByThreeCanvas) {
+    GvErrorBox error(view, std::string(2000, 'w'));
+    const GvMenuPanel* panels[] = {&view.titleMenu(),
+                                   &view.startBox(),
+                                   &view.levelPackBox(),
+                                   &view.optionsBox(),
+                                   &view.helpBox(),
+                                   &view.aboutBox(),
+                                   &view.pausedMenu(true),
+                                   &view.pausedMenu(false),
+                                   &view.levelCompleteMenu(false),
+                                   &view.levelCompleteMenu(true),
+                                   &view.bonusFailedMenu(),
+                                   &view.gameOverMenu(),
+                                   &error};
+    for (const GvMenuPanel* panel : panels) {
+        const OrbRect b = panel->bounds();
+        SCOPED_TRACE(panel->title());
+        EXPECT_GE(b.x, -200.0f / 3.0f);
+        EXPECT_LE(b.x + b.width, 200.0f / 3.0f);
+        EXPECT_GE(b.y, -50.0f);
+        EXPECT_LE(b.y + b.height, 50.0f);
+        for (int i = 0; i < panel->itemCount(); ++i) {
+            const OrbRect r = panel->item(i).rect;
+            if (panel->item(i).kind != GvMenuPanel::Text) {
+                EXPECT_GE(r.x, b.x) << panel->item(i).text;
+                EXPECT_LE(r.x + r.width, b.x + b.width) << panel->item(i).text;
+            }
+        }
+    }
+}
+
 TEST_F(GvPanelsTest, ErrorMessagesAreFilteredWrappedAndCutToTenLines) {
     std::string message = "Unable to load 'caves{1}.grv':\n";
     for (int i = 0; i < 30; ++i) {
@@ -32,10 +68,17 @@ TEST_F(GvPanelsTest, ErrorMessagesAreFilteredWrappedAndCutToTenLines) {
     EXPECT_EQ(box.lines()[1], "");
     EXPECT_EQ(box.lines()[9], "line 7");
 
-    GvErrorBox longLine(view, std::string(400, 'x') + " " + std::string(10, 'y'));
-    EXPECT_LE(longLine.lines().size(), 10u);
-    EXPECT_EQ(longLine.lines().back(), std::string(10, 'y'));
-    EXPECT_NE(longLine.findItem("DONE"), -1);
+    // A word wider than a line is cut so that no line is wider than the box.
+    GvErrorBox longWord(view, std::string(60, 'x') + " " + std::string(10, 'y'));
+    ASSERT_GE(longWord.lines().size(), 3u);
+    EXPECT_EQ(longWord.lines().back(), std::string(10, 'y'));
+    std::string joined;
+    for (std::size_t i = 0; i + 1 < longWord.lines().size(); ++i) {
+        joined += longWord.lines()[i];
+    }
+    EXPECT_EQ(joined, std::string(60, 'x'));
+    EXPECT_LE(longWord.bounds().width, GvErrorBox::kWrapWidth + 16.0f + 0.01f);
+    EXPECT_NE(longWord.findItem("DONE"), -1);
 }
 
 TEST_F(GvPanelsTest, MailLinksEncodeSubjectAndBody) {
