@@ -112,4 +112,27 @@ TEST_F(GvViewWindowTest, TitleMenuThenACaveThenThePauseMenu) {
     EXPECT_NE(paused, cave);
 }
 
+TEST_F(GvViewWindowTest, DialogsOfTheTitleMenu) {
+    runFor(0.8);
+    std::vector<std::vector<unsigned char>> seen = {shot("title-again")};
+    int row = 0;
+    for (const char* name : {"options", "help", "about"}) {
+        // Coming back resets the title menu's focus to its first row.
+        ++row;
+        for (int i = 0; i < row; ++i) {
+            view->keyEvent(OrbKeyDown, OrbKeyPressed, 0);
+        }
+        view->keyEvent(OrbKeyReturn, OrbKeyPressed, 0);
+        runFor(0.6);
+        const std::vector<unsigned char> dialog = shot(name);
+        for (const auto& other : seen) {
+            EXPECT_NE(dialog, other) << name;
+        }
+        seen.push_back(dialog);
+        view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
+        runFor(0.6);
+        ASSERT_EQ(view->mode(), GvViewMode::InMenu);
+    }
+}
+
 } // namespace
