@@ -91,9 +91,10 @@ void GvAboutBox::openLink(const std::string& link) {
     if (view_.isFullScreen()) {
         view_.toggleFullScreen();
     }
-    // The window layer has no way to hand an address to a browser, so the player is
-    // shown it to copy.
-    view_.impl().messageBox(OrbMessageWarning, "Gravik", link);
+    // Where the desktop cannot open the address, the player is shown it to copy.
+    if (!view_.impl().openLink(link)) {
+        view_.impl().messageBox(OrbMessageWarning, "Gravik", link);
+    }
 }
 
 std::string GvAboutBox::encodeMailText(const std::string& text) {

@@ -106,7 +106,9 @@ GvView::GvView(OrbViewImpl& impl) : OrbView(impl) {
     bonusFailedMenu_ = std::make_unique<GvBonusFailedMenu>(*this);
     gameOverMenu_ = std::make_unique<GvGameOverMenu>(*this);
 
-    screen_ = std::make_unique<GvGameScreen>(this);
+    // The looks of a cave (boulder turns, blinking) differ from run to run.
+    screen_ = std::make_unique<GvGameScreen>(
+        this, static_cast<std::uint32_t>(OrbClock::calendarSeconds()));
     screen_->setSoundModule(sfx_);
     screen_->setResources(resources_.get());
     screen_->setClock([] { return OrbClock::now(); });

@@ -1,6 +1,7 @@
 #include "graphics/OrbClock.h"
 
 #include <SDL.h>
+#include <chrono>
 
 OrbClock::OrbClock(std::uint64_t frequency, std::uint64_t counter, std::uint32_t milliseconds)
     : frequency_(frequency), startCounter_(counter), startMilliseconds_(milliseconds) {}
@@ -18,4 +19,10 @@ double OrbClock::now() {
     static const OrbClock clock(SDL_GetPerformanceFrequency(), SDL_GetPerformanceCounter(),
                                 SDL_GetTicks());
     return clock.seconds(SDL_GetPerformanceCounter(), SDL_GetTicks());
+}
+
+std::int64_t OrbClock::calendarSeconds() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }

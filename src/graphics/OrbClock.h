@@ -15,6 +15,9 @@ public:
     bool usesCounter() const { return frequency_ != 0; }
 
     static double now();
+    // Whole seconds of the calendar (since 1970, UTC): different on every run, for
+    // what should not look the same each time the game starts.
+    static std::int64_t calendarSeconds();
 
 private:
     std::uint64_t frequency_;

@@ -45,6 +45,10 @@ public:
     // Shows a modal message; answers false only when a question was answered No.
     virtual bool messageBox(int kind, const std::string& caption, const std::string& text) = 0;
 
+    // Hands a web or mail address to the desktop's handler for it. False when the
+    // desktop could not take it; a layer without a desktop never can.
+    virtual bool openLink(const std::string& /*link*/) { return false; }
+
     // Ends the loop after the window has been destroyed (the state is saved first).
     virtual void close() = 0;
 

@@ -521,6 +521,21 @@ bool OrbViewImplSingle::setFullScreen(bool on) {
     return true;
 }
 
+bool OrbViewImplSingle::openLink(const std::string& link) {
+    // An empty address or one with control characters is never handed on: the
+    // desktop's handler would see something other than what the player was shown.
+    if (link.empty()) {
+        return false;
+    }
+    for (const char c : link) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127) {
+            return false;
+        }
+    }
+    return SDL_OpenURL(link.c_str()) == 0;
+}
+
 bool OrbViewImplSingle::messageBox(int kind, const std::string& caption, const std::string& text) {
     const bool question = kind != OrbMessageWarning && kind != OrbMessageError;
     if (view_ != nullptr) {

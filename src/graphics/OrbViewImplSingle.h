@@ -46,6 +46,7 @@ public:
     void setMinimumClientSize(int width, int height) override;
     void invalidate() override;
     bool messageBox(int kind, const std::string& caption, const std::string& text) override;
+    bool openLink(const std::string& link) override;
     void close() override { destroyWindow(); }
 
     // Paints at once (while graphics exist) and shows the frame.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 class FakeViewImpl : public OrbViewImpl {
 public:
@@ -30,11 +31,18 @@ public:
         lastMessage = text;
         return true;
     }
+    bool openLink(const std::string& link) override {
+        openedLinks.push_back(link);
+        return linksOpen;
+    }
     void close() override { closed = true; }
 
     int fullScreenChanges = 0;
     bool closed = false;
     std::string lastMessage;
+    // Whether the desktop takes the addresses handed to openLink.
+    bool linksOpen = true;
+    std::vector<std::string> openedLinks;
 };
 
 // Points the per-user folders at a new temporary folder for each test.

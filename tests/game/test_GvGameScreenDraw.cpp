@@ -127,6 +127,26 @@ TEST_F(GameScreenWindow, QuotaFlashClearsToFadedWhite) {
     EXPECT_EQ(rgbAt(pixels, width(), 2, 2) & 0xFFFFFFu, 0u);
 }
 
+TEST_F(GameScreenWindow, FadeDimsTheCaveAsWellAsTheStatusLine) {
+    ASSERT_TRUE(screen.startLevel());
+    const int game = height() - resources->statusLineHeight();
+    // The summed brightness of the cave in the middle of the game area.
+    auto caveLight = [&](const std::vector<unsigned char>& pixels) {
+        long sum = 0;
+        for (int y = game / 3; y < 2 * game / 3; ++y) {
+            for (int x = width() / 3; x < 2 * width() / 3; ++x) {
+                const unsigned rgb = rgbAt(pixels, width(), x, y);
+                sum += long(rgb & 0xffu) + long((rgb >> 8) & 0xffu) + long((rgb >> 16) & 0xffu);
+            }
+        }
+        return sum;
+    };
+    const long full = caveLight(frame(1.0f));
+    const long half = caveLight(frame(0.5f));
+    ASSERT_GT(full, 0);
+    EXPECT_NEAR(double(half) / double(full), 0.5, 0.05);
+}
+
 TEST_F(GameScreenWindow, ReplayLabelInTheBottomRightCornerUnlessHidden) {
     ASSERT_TRUE(screen.startPlayback(GvPlayMode::BestReplay, 0, {{0, 100}}));
     screen.advance(0.6); // the label's brightest moment

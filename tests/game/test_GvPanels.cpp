@@ -90,6 +90,29 @@ TEST_F(GvPanelsTest, MailLinksEncodeSubjectAndBody) {
     EXPECT_EQ(GvAboutBox::encodeMailText("t\tab\x7f\xc3\xa9!"), "tab%21");
 }
 
+TEST_F(GvPanelsTest, AboutLinksGoToTheDesktopOrAreShownWhenItCannotOpenThem) {
+    GvAboutBox& about = view.aboutBox();
+    about.reset();
+    // Opened by the desktop: nothing to show.
+    impl.lastMessage.clear();
+    ASSERT_TRUE(about.press(about.findItem(GvAboutBox::kWebLabel)));
+    ASSERT_EQ(impl.openedLinks.size(), 1u);
+    EXPECT_EQ(impl.openedLinks[0], GvAboutBox::kWebAddress);
+    EXPECT_EQ(impl.lastMessage, "");
+
+    // Refused: the address is shown instead, and full screen is left first so that
+    // the message (or a browser) is not hidden behind the game.
+    impl.linksOpen = false;
+    impl.setFullScreen(true);
+    ASSERT_TRUE(view.isFullScreen());
+    ASSERT_TRUE(about.press(about.findItem(GvAboutBox::kMailAddress)));
+    ASSERT_EQ(impl.openedLinks.size(), 2u);
+    EXPECT_EQ(impl.openedLinks[1],
+              "mailto:caves@gravik.invalid?subject=Gravik%203%2E1%2E0%20%28Linux%29");
+    EXPECT_EQ(impl.lastMessage, impl.openedLinks[1]);
+    EXPECT_FALSE(view.isFullScreen());
+}
+
 TEST_F(GvPanelsTest, PausedMenusDifferOnlyInTheRetryRow) {
     GvPausedMenu& with = view.pausedMenu(true);
     GvPausedMenu& without = view.pausedMenu(false);

@@ -9,8 +9,10 @@
 #include "game/GvStartBox.h"
 #include "game/GvStatistics.h"
 #include "game/GvTitleMenu.h"
+#include "graphics/OrbClock.h"
 #include "graphics/OrbKeyCode.h"
 #include "levelpack/GvLevelPack.h"
+#include "sim/GvWorld.h"
 
 #include "GvViewTestSupport.h"
 
@@ -60,6 +62,16 @@ TEST_F(GvViewTest, StartUpFadesInTheTitleMenu) {
     view->advance(0.1);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
     EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+}
+
+TEST_F(GvViewTest, CaveLooksAreSeededWithTheCalendarTime) {
+    const auto before = static_cast<std::uint32_t>(OrbClock::calendarSeconds());
+    auto view = makeView();
+    const auto after = static_cast<std::uint32_t>(OrbClock::calendarSeconds());
+    const std::uint32_t seed = view->screen().world().cosmetic_random.state;
+    EXPECT_GE(seed, before);
+    EXPECT_LE(seed, after);
+    EXPECT_NE(seed, 0u);
 }
 
 TEST_F(GvViewTest, AStalledFrameAdvancesOnlyATenthOfASecond) {

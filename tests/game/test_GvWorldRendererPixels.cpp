@@ -13,6 +13,7 @@
 #include "sim/GvDiamondObject.h"
 #include "sim/GvDirtObject.h"
 #include "sim/GvExplosionObject.h"
+#include "sim/GvPackedObjectType.h"
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
 
@@ -138,6 +139,50 @@ TEST_F(RenderWindow, VanishListsAreDrawnBeneathAndAboveTheGrid) {
     EXPECT_EQ(cellColour(pixels, w, 1, 2, 0, kCell), FakeImages::colourOf(GvImage::diamond, 0));
     // Dirt, then boulder and steel (two quads in one texture), then the diamond.
     EXPECT_EQ(calls, 4);
+    for (OrbTexture* t : fakes.all()) {
+        t->release();
+    }
+}
+
+TEST_F(RenderWindow, BrightnessDimsTheCaveAndItsFillerAlike) {
+    FakeImages fakes;
+    for (OrbTexture* t : fakes.all()) {
+        t->acquire();
+    }
+    GvWorldRenderer renderer(fakes.images());
+    GvWorld world;
+    GvWorldText::parse(world, "Wr\n");
+    world.filler_type = static_cast<int>(GvPackedObjectType::dirt);
+    // Four columns around the two-cell cave: one filler column on each side.
+    auto drawAt = [&](float brightness) {
+        std::vector<unsigned char> pixels;
+        paint([&] {
+            OrbProjection(0, 0, 4 * kCell, kCell, OrbRect{-2.0f, -0.5f, 4.0f, 1.0f}).apply();
+            renderer.drawFiller(world, brightness, OrbRect{-1.0f, 0.0f, 4.0f, 1.0f}, 1.0f, 0.5f);
+            GvWorldRenderer::View view = wholeCave(world);
+            view.brightness = brightness;
+            renderer.drawWorld(world, view);
+            pixels = OrbGlState::readPixels(0, 0, 4 * kCell, kCell);
+        });
+        return pixels;
+    };
+    const auto bright = drawAt(1.0f);
+    const auto dim = drawAt(0.5f);
+    const int w = 4 * kCell;
+    const unsigned filler = FakeImages::colourOf(GvImage::dirt, 0);
+    const unsigned wall = FakeImages::colourOf(GvImage::steelWall, 0);
+    const unsigned boulder = FakeImages::colourOf(GvImage::boulder, 0);
+    // Left filler, steel wall, boulder, right filler.
+    const unsigned expected[] = {filler, wall, boulder, filler};
+    for (int column = 0; column < 4; ++column) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(cellColour(bright, w, 1, column, 0, kCell), expected[column]);
+        const unsigned got = cellColour(dim, w, 1, column, 0, kCell);
+        for (int shift : {16, 8, 0}) {
+            const int full = int((expected[column] >> shift) & 0xffu);
+            EXPECT_NEAR(int((got >> shift) & 0xffu), full / 2, 1) << "channel at bit " << shift;
+        }
+    }
     for (OrbTexture* t : fakes.all()) {
         t->release();
     }

@@ -61,6 +61,15 @@ TEST(OrbViewImplSingleKeys, ModifierBitsMapToTheMask) {
               OrbModShift | OrbModControl);
 }
 
+TEST(OrbViewImplSingleLinks, EmptyOrControlCharacterAddressesAreRefused) {
+    // Refused before the desktop is asked, so no browser starts during tests.
+    OrbViewImplSingle impl("links", 64, 48, OrbWindowNormal);
+    EXPECT_FALSE(impl.openLink(""));
+    EXPECT_FALSE(impl.openLink("https://gravik.invalid/\nrm -rf ~"));
+    EXPECT_FALSE(impl.openLink(std::string("mailto:a@b.c\0x", 14)));
+    EXPECT_FALSE(impl.openLink("https://gravik.invalid/\x7f"));
+}
+
 // Marks focus events a test pushes; focus changes of the real display (other test
 // programs open windows on it too) are kept away from the tests.
 constexpr Sint32 kPushedEvent = 0x6f7262;
