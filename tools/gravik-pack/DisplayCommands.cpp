@@ -5,7 +5,6 @@
 
 #include "PackCommand.h"
 #include "PackLevel.h"
-#include "PackSource.h"
 #include "ShotCommand.h"
 #include "levelpack/GvLevelPack.h"
 
@@ -20,16 +19,11 @@ static int runOnLevel(const char* name, DisplayRun run, const std::vector<std::s
         err << "gravik-pack " << name << ": expected PACK LEVEL before the options.\n";
         return kPackExitUsage;
     }
-    std::string error;
-    const auto pack = PackSource::load(args[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    const int level = PackLevel::parse(*pack, args[1], error);
-    if (level < 0) {
-        err << "gravik-pack " << name << ": " << error << "\n";
-        return kPackExitUsage;
+    std::unique_ptr<GvLevelPack> pack;
+    int level = -1;
+    if (const int code = PackLevel::load(name, args[0], args[1], pack, level, err);
+        code != kPackExitOk) {
+        return code;
     }
     const std::vector<std::string> options(args.begin() + 2, args.end());
     return run(*pack, level, options, out, err);

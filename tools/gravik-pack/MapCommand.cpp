@@ -1,7 +1,6 @@
 #include "PackCommand.h"
 #include "PackLevel.h"
 #include "PackPlayer.h"
-#include "PackSource.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
@@ -11,17 +10,13 @@ static int runMap(const std::vector<std::string>& args, std::ostream& out, std::
         err << "gravik-pack map: expected PACK LEVEL.\n";
         return kPackExitUsage;
     }
+    std::unique_ptr<GvLevelPack> pack;
+    int level = -1;
+    if (const int code = PackLevel::load("map", args[0], args[1], pack, level, err);
+        code != kPackExitOk) {
+        return code;
+    }
     std::string error;
-    const auto pack = PackSource::load(args[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    const int level = PackLevel::parse(*pack, args[1], error);
-    if (level < 0) {
-        err << "gravik-pack map: " << error << "\n";
-        return kPackExitUsage;
-    }
     const auto world = PackPlayer::build(*pack, level, error);
     if (!world) {
         err << "gravik-pack map: " << error << "\n";

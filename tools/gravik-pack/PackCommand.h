@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -27,6 +28,14 @@ constexpr int kPackExitOk = 0;
 constexpr int kPackExitFailed = 1;
 // The command line was wrong or an input could not be used.
 constexpr int kPackExitUsage = 2;
+
+// A whole decimal number in [minimum, maximum] that fills all of `text`, or false.
+inline bool parsePackNumber(const std::string& text, long long minimum, long long maximum,
+                            long long& value) {
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, value);
+    return parsed.ec == std::errc() && parsed.ptr == end && value >= minimum && value <= maximum;
+}
 
 const PackCommand& checkCommand();
 const PackCommand& infoCommand();

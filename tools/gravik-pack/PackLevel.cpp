@@ -1,5 +1,7 @@
 #include "PackLevel.h"
 
+#include "PackCommand.h"
+#include "PackSource.h"
 #include "levelpack/GvLevelPack.h"
 
 #include <cctype>
@@ -50,4 +52,21 @@ int PackLevel::parse(const GvLevelPack& pack, const std::string& argument, std::
     }
     error = "The pack has no level '" + argument + "'" + range + ".";
     return -1;
+}
+
+int PackLevel::load(const char* command, const std::string& packArgument,
+                    const std::string& levelArgument, std::unique_ptr<GvLevelPack>& pack,
+                    int& level, std::ostream& err) {
+    std::string error;
+    pack = PackSource::load(packArgument, error);
+    if (!pack) {
+        err << error << "\n";
+        return kPackExitFailed;
+    }
+    level = parse(*pack, levelArgument, error);
+    if (level < 0) {
+        err << "gravik-pack " << command << ": " << error << "\n";
+        return kPackExitUsage;
+    }
+    return kPackExitOk;
 }

@@ -9,7 +9,6 @@
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 
-#include <charconv>
 #include <fstream>
 
 namespace {
@@ -35,13 +34,6 @@ bool writePng(const GvShotRenderer::Picture& picture, const std::string& path, s
         return false;
     }
     return true;
-}
-
-// A whole number in [minimum, maximum], or false.
-bool parseNumber(const std::string& text, long long minimum, long long maximum, long long& value) {
-    const char* end = text.data() + text.size();
-    const auto parsed = std::from_chars(text.data(), end, value);
-    return parsed.ec == std::errc() && parsed.ptr == end && value >= minimum && value <= maximum;
 }
 
 } // namespace
@@ -71,13 +63,13 @@ int runShotCommand(const GvLevelPack& pack, int level, const std::vector<std::st
             input = value;
             haveInput = true;
         } else if (arg == "--ticks") {
-            if (!parseNumber(value, 0, kMaxTicks, ticks)) {
+            if (!parsePackNumber(value, 0, kMaxTicks, ticks)) {
                 err << "gravik-pack shot: --ticks needs a whole number from 0 to " << kMaxTicks
                     << ", not '" << value << "'.\n";
                 return kPackExitUsage;
             }
             haveTicks = true;
-        } else if (!parseNumber(value, 1, kMaxTile, tile)) {
+        } else if (!parsePackNumber(value, 1, kMaxTile, tile)) {
             err << "gravik-pack shot: --tile needs a whole number of pixels from 1 to " << kMaxTile
                 << ", not '" << value << "'.\n";
             return kPackExitUsage;

@@ -2,11 +2,10 @@
 #include "PackLevel.h"
 #include "PackMoves.h"
 #include "PackPlayer.h"
-#include "PackSource.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 
-#include <charconv>
+#include <limits>
 
 static constexpr long long kDefaultFrames = 2000;
 
@@ -29,9 +28,7 @@ static int runTrace(const std::vector<std::string>& args, std::ostream& out, std
                 haveInput = true;
                 continue;
             }
-            const char* end = value.data() + value.size();
-            const auto parsed = std::from_chars(value.data(), end, frames);
-            if (parsed.ec != std::errc() || parsed.ptr != end || frames < 1) {
+            if (!parsePackNumber(value, 1, std::numeric_limits<long long>::max(), frames)) {
                 err << "gravik-pack trace: --ticks needs a whole number of at least 1, not '"
                     << value << "'.\n";
                 return kPackExitUsage;
@@ -60,15 +57,11 @@ static int runTrace(const std::vector<std::string>& args, std::ostream& out, std
         return kPackExitUsage;
     }
 
-    const auto pack = PackSource::load(positional[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    const int level = PackLevel::parse(*pack, positional[1], error);
-    if (level < 0) {
-        err << "gravik-pack trace: " << error << "\n";
-        return kPackExitUsage;
+    std::unique_ptr<GvLevelPack> pack;
+    int level = -1;
+    if (const int code = PackLevel::load("trace", positional[0], positional[1], pack, level, err);
+        code != kPackExitOk) {
+        return code;
     }
     if (demo) {
         moves = PackMoves::fromDemo(pack->demo(level));
