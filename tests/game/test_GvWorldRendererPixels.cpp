@@ -77,13 +77,34 @@ protected:
     GlTestView view{impl};
 };
 
+// A window with the stand-in pictures uploaded.
+class RenderFakes : public RenderWindow {
+protected:
+    void SetUp() override {
+        RenderWindow::SetUp();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
+        }
+        for (OrbTexture* t : fakes.all()) {
+            t->acquire();
+        }
+        acquired = true;
+    }
+    void TearDown() override {
+        if (acquired) {
+            for (OrbTexture* t : fakes.all()) {
+                t->release();
+            }
+        }
+    }
+
+    FakeImages fakes;
+    bool acquired = false;
+};
+
 } // namespace
 
-TEST_F(RenderWindow, CellsGetTheColoursOfTheirObjectsInCompositingOrder) {
-    FakeImages fakes;
-    for (OrbTexture* t : fakes.all()) {
-        t->acquire();
-    }
+TEST_F(RenderFakes, CellsGetTheColoursOfTheirObjectsInCompositingOrder) {
     GvWorldRenderer renderer(fakes.images());
     GvWorld world;
     GvWorldText::parse(world, "W.r \n ddX\n");
@@ -109,16 +130,9 @@ TEST_F(RenderWindow, CellsGetTheColoursOfTheirObjectsInCompositingOrder) {
     EXPECT_EQ(cellColour(pixels, w, h, 3, 1, kCell), FakeImages::colourOf(GvImage::steelWall, 0));
     // One draw call per texture used: steel, dirt, boulder, explosion, diamond.
     EXPECT_EQ(calls, 5);
-    for (OrbTexture* t : fakes.all()) {
-        t->release();
-    }
 }
 
-TEST_F(RenderWindow, VanishListsAreDrawnBeneathAndAboveTheGrid) {
-    FakeImages fakes;
-    for (OrbTexture* t : fakes.all()) {
-        t->acquire();
-    }
+TEST_F(RenderFakes, VanishListsAreDrawnBeneathAndAboveTheGrid) {
     GvWorldRenderer renderer(fakes.images());
     GvWorld world;
     GvWorldText::parse(world, "WrW\n");
@@ -139,16 +153,9 @@ TEST_F(RenderWindow, VanishListsAreDrawnBeneathAndAboveTheGrid) {
     EXPECT_EQ(cellColour(pixels, w, 1, 2, 0, kCell), FakeImages::colourOf(GvImage::diamond, 0));
     // Dirt, then boulder and steel (two quads in one texture), then the diamond.
     EXPECT_EQ(calls, 4);
-    for (OrbTexture* t : fakes.all()) {
-        t->release();
-    }
 }
 
-TEST_F(RenderWindow, BrightnessDimsTheCaveAndItsFillerAlike) {
-    FakeImages fakes;
-    for (OrbTexture* t : fakes.all()) {
-        t->acquire();
-    }
+TEST_F(RenderFakes, BrightnessDimsTheCaveAndItsFillerAlike) {
     GvWorldRenderer renderer(fakes.images());
     GvWorld world;
     GvWorldText::parse(world, "Wr\n");
@@ -182,9 +189,6 @@ TEST_F(RenderWindow, BrightnessDimsTheCaveAndItsFillerAlike) {
             const int full = int((expected[column] >> shift) & 0xffu);
             EXPECT_NEAR(int((got >> shift) & 0xffu), full / 2, 1) << "channel at bit " << shift;
         }
-    }
-    for (OrbTexture* t : fakes.all()) {
-        t->release();
     }
 }
 
