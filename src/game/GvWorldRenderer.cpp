@@ -253,6 +253,23 @@ const GvObject* GvWorldRenderer::objectAt(const GvWorld& world, int col, int row
     return world.cellAt(c, r);
 }
 
+int GvWorldRenderer::runLength(const GvWorld& world, const GvObject& object, int col, int row,
+                               int lastCol) const {
+    int run = 1;
+    if (!GvFrameChoice::canMerge(object)) {
+        return run;
+    }
+    while (col + run <= lastCol) {
+        const GvObject* next = objectAt(world, col + run, row);
+        if (next == nullptr || next->kind() != object.kind() || next->style() != object.style() ||
+            !GvFrameChoice::canMerge(*next)) {
+            break;
+        }
+        ++run;
+    }
+    return run;
+}
+
 void GvWorldRenderer::drawRow(const GvWorld& world, const View& view, int row) {
     const float y = view.cameraY - 0.5f - static_cast<float>(row);
     const int gridRow = row + view.wrapOffsetY;
@@ -265,17 +282,7 @@ void GvWorldRenderer::drawRow(const GvWorld& world, const View& view, int row) {
         }
         const float x = static_cast<float>(col) + 0.5f - view.cameraX;
         const int gridCol = col + view.wrapOffsetX;
-        int run = 1;
-        if (GvFrameChoice::canMerge(*object)) {
-            while (col + run <= view.lastCol) {
-                const GvObject* next = objectAt(world, col + run, row);
-                if (next == nullptr || next->kind() != object->kind() ||
-                    next->style() != object->style() || !GvFrameChoice::canMerge(*next)) {
-                    break;
-                }
-                ++run;
-            }
-        }
+        const int run = runLength(world, *object, col, row, view.lastCol);
         if (run > 1) {
             drawRun(world, *object, run, view.brightness, x, y, gridCol, gridRow);
         } else {
@@ -349,17 +356,7 @@ void GvWorldRenderer::drawPlain(const GvWorld& world) {
                 ++col;
                 continue;
             }
-            int run = 1;
-            if (GvFrameChoice::canMerge(*object)) {
-                while (col + run < w) {
-                    const GvObject* next = objectAt(world, col + run, row);
-                    if (next == nullptr || next->kind() != object->kind() ||
-                        next->style() != object->style() || !GvFrameChoice::canMerge(*next)) {
-                        break;
-                    }
-                    ++run;
-                }
-            }
+            const int run = runLength(world, *object, col, row, w - 1);
             const float x = static_cast<float>(col) + 0.5f;
             if (run > 1) {
                 drawRun(world, *object, run, 1.0f, x, y, col, row);

@@ -93,6 +93,10 @@ private:
                       float cy);
     void drawCell(const GvObject& object, const GvWorld& world, float brightness, float x, float y,
                   int gridCol, int gridRow, bool plain);
+    // How many cells from camera cell (col, row) up to `lastCol` merge with `object`
+    // (itself included) into one quad: same kind and style, and both mergeable.
+    int runLength(const GvWorld& world, const GvObject& object, int col, int row,
+                  int lastCol) const;
     void drawRow(const GvWorld& world, const View& view, int row);
     // The object shown at camera cell (col, row), or null when there is none.
     const GvObject* objectAt(const GvWorld& world, int col, int row) const;
