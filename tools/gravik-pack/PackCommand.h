@@ -37,6 +37,17 @@ inline bool parsePackNumber(const std::string& text, long long minimum, long lon
     return parsed.ec == std::errc() && parsed.ptr == end && value >= minimum && value <= maximum;
 }
 
+// The value that follows option args[i], with i moved onto it; null, after
+// reporting that the option needs a value, when the arguments end there.
+inline const std::string* packOptionValue(const char* command, const std::vector<std::string>& args,
+                                          std::size_t& i, std::ostream& err) {
+    if (i + 1 >= args.size()) {
+        err << "gravik-pack " << command << ": " << args[i] << " needs a value.\n";
+        return nullptr;
+    }
+    return &args[++i];
+}
+
 const PackCommand& checkCommand();
 const PackCommand& infoCommand();
 const PackCommand& mapCommand();

@@ -52,11 +52,11 @@ int runShotCommand(const GvLevelPack& pack, int level, const std::vector<std::st
             err << "gravik-pack shot: unknown argument '" << arg << "'.\n";
             return kPackExitUsage;
         }
-        if (i + 1 >= options.size()) {
-            err << "gravik-pack shot: " << arg << " needs a value.\n";
+        const std::string* given = packOptionValue("shot", options, i, err);
+        if (given == nullptr) {
             return kPackExitUsage;
         }
-        const std::string& value = options[++i];
+        const std::string& value = *given;
         if (arg == "--out") {
             output = value;
         } else if (arg == "--input") {
@@ -124,11 +124,11 @@ int runPreviewCommand(const GvLevelPack& pack, int level, const std::vector<std:
             err << "gravik-pack preview: unknown argument '" << options[i] << "'.\n";
             return kPackExitUsage;
         }
-        if (i + 1 >= options.size()) {
-            err << "gravik-pack preview: --out needs a value.\n";
+        const std::string* value = packOptionValue("preview", options, i, err);
+        if (value == nullptr) {
             return kPackExitUsage;
         }
-        output = options[++i];
+        output = *value;
     }
     if (output.empty()) {
         err << "gravik-pack preview: --out FILE.png is required.\n";

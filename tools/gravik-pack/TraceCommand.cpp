@@ -18,11 +18,11 @@ static int runTrace(const std::vector<std::string>& args, std::ostream& out, std
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--input" || arg == "--ticks") {
-            if (i + 1 >= args.size()) {
-                err << "gravik-pack trace: " << arg << " needs a value.\n";
+            const std::string* given = packOptionValue("trace", args, i, err);
+            if (given == nullptr) {
                 return kPackExitUsage;
             }
-            const std::string& value = args[++i];
+            const std::string& value = *given;
             if (arg == "--input") {
                 input = value;
                 haveInput = true;
