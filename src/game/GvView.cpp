@@ -36,7 +36,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -61,7 +60,7 @@ float lerp(float a, float b, float t) {
 } // namespace
 
 GvView::GvView(OrbViewImpl& impl) : OrbView(impl) {
-    backdropFrame_ = static_cast<std::uint32_t>(std::time(nullptr));
+    backdropFrame_ = static_cast<std::uint32_t>(OrbClock::calendarSeconds());
     statistics_ = std::make_unique<GvStatistics>(kGvVendorName, kGvProductName);
 
     for (const char* code :
