@@ -15,7 +15,9 @@ fi
 cmake -S . -B "$build" -G Ninja "${args[@]}"
 cmake --build "$build"
 # Window and pixel tests need a display: a virtual one with Mesa's software renderer.
+root=$PWD
 cd "$build"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 export LIBGL_ALWAYS_SOFTWARE=1
 export ASAN_OPTIONS=detect_leaks=1
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"
