@@ -14,7 +14,7 @@ GvTitleMenu::GvTitleMenu(GvView& view) : GvMenuPanel(view, "", false) {
     int first = -1;
     for (int i = 0; i < 5; ++i) {
         const float y = -10.0f * i;
-        const int index = addButton(names[i], {-25.0f, y - 1.0f, 50.0f, 9.0f}, nullptr, 8.0f);
+        const int index = addButton(names[i], {-32.0f, y - 1.0f, 64.0f, 9.0f}, nullptr, 8.0f);
         if (i == 0) {
             first = index;
         }
