@@ -8,6 +8,8 @@
 #include "levelpack/GvLevelPack.h"
 #include "platform/OrbMemoryStream.h"
 
+#include "ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -381,11 +383,8 @@ TEST(GvGameScreenStatistics, RecordsTheFinishedRunUnderTheLevelDigest) {
     char templ[] = "/tmp/gravik-screen-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
     const std::string root = templ;
-    const char* oldData = std::getenv("XDG_DATA_HOME");
-    const std::optional<std::string> saved =
-        oldData ? std::optional<std::string>(oldData) : std::nullopt;
-    setenv("XDG_DATA_HOME", (root + "/data").c_str(), 1);
     {
+        const ScopedEnv data("XDG_DATA_HOME", root + "/data");
         auto pack = makePack();
         ASSERT_NE(pack, nullptr);
         GvStatistics stats("Vendor", "Gravik");
@@ -410,11 +409,6 @@ TEST(GvGameScreenStatistics, RecordsTheFinishedRunUnderTheLevelDigest) {
         EXPECT_TRUE(std::filesystem::exists(stats.folder() + "tiny.grv.stats"));
         // The same run again is no new best.
         EXPECT_FALSE(screen.recordRun(stats));
-    }
-    if (saved) {
-        setenv("XDG_DATA_HOME", saved->c_str(), 1);
-    } else {
-        unsetenv("XDG_DATA_HOME");
     }
     std::filesystem::remove_all(root);
 }

@@ -1,5 +1,7 @@
 #include "game/GvStatistics.h"
 
+#include "ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -47,18 +49,16 @@ static GvStatistics::Key keyOf(std::uint8_t first, std::uint8_t fill = 0) {
 class GvStatisticsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saveEnv("HOME", savedHome_);
-        saveEnv("XDG_DATA_HOME", savedData_);
         char templ[] = "/tmp/gravik-stats-XXXXXX";
         ASSERT_NE(mkdtemp(templ), nullptr);
         root_ = templ;
-        setenv("HOME", (root_ + "/home").c_str(), 1);
-        setenv("XDG_DATA_HOME", (root_ + "/data").c_str(), 1);
+        home_.emplace("HOME", root_ + "/home");
+        data_.emplace("XDG_DATA_HOME", root_ + "/data");
         dataFolder_ = root_ + "/data/Vendor/Gravik/";
     }
     void TearDown() override {
-        restoreEnv("HOME", savedHome_);
-        restoreEnv("XDG_DATA_HOME", savedData_);
+        data_.reset();
+        home_.reset();
         std::filesystem::remove_all(root_);
     }
 
@@ -79,20 +79,8 @@ protected:
     std::string dataFolder_;
 
 private:
-    static void saveEnv(const char* name, std::optional<std::string>& saved) {
-        const char* value = std::getenv(name);
-        saved = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    static void restoreEnv(const char* name, const std::optional<std::string>& saved) {
-        if (saved) {
-            setenv(name, saved->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-
-    std::optional<std::string> savedHome_;
-    std::optional<std::string> savedData_;
+    std::optional<ScopedEnv> home_;
+    std::optional<ScopedEnv> data_;
 };
 
 TEST_F(GvStatisticsTest, FirstCompletionWritesTheExactLayout) {

@@ -1,5 +1,7 @@
 #include "platform/OrbDefaults.h"
 
+#include "ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,17 +15,15 @@
 class OrbDefaultsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saveEnv("HOME", savedHome_);
-        saveEnv("XDG_CONFIG_HOME", savedConfig_);
         char templ[] = "/tmp/gravik-defaults-XXXXXX";
         ASSERT_NE(mkdtemp(templ), nullptr);
         root_ = templ;
-        setenv("HOME", (root_ + "/home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root_ + "/config").c_str(), 1);
+        home_.emplace("HOME", root_ + "/home");
+        config_.emplace("XDG_CONFIG_HOME", root_ + "/config");
     }
     void TearDown() override {
-        restoreEnv("HOME", savedHome_);
-        restoreEnv("XDG_CONFIG_HOME", savedConfig_);
+        config_.reset();
+        home_.reset();
         std::filesystem::remove_all(root_);
     }
 
@@ -44,20 +44,8 @@ protected:
     std::string root_;
 
 private:
-    static void saveEnv(const char* name, std::optional<std::string>& saved) {
-        const char* value = std::getenv(name);
-        saved = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    static void restoreEnv(const char* name, const std::optional<std::string>& saved) {
-        if (saved) {
-            setenv(name, saved->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-
-    std::optional<std::string> savedHome_;
-    std::optional<std::string> savedConfig_;
+    std::optional<ScopedEnv> home_;
+    std::optional<ScopedEnv> config_;
 };
 
 TEST_F(OrbDefaultsTest, FirstStartGivesTheDefaultsAndWritesNothing) {

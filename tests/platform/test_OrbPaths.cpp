@@ -1,5 +1,7 @@
 #include "platform/OrbPaths.h"
 
+#include "ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,35 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-// Sets an environment variable for the lifetime of the object and restores it.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-} // namespace
+namespace {} // namespace
 
 TEST(OrbPaths, ProgramFolderIsTheTestProgramsRealFolder) {
     const std::string folder = programFolder();
