@@ -10,6 +10,7 @@
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvGamePlayRandomStream.h"
 #include "sim/GvWorld.h"
+#include "ui/GvUiColours.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,6 +102,16 @@ GvResources::GvResources() {
     images.voodooDoll = voodooDoll_.get();
     images.sparkle = sparkle_.get();
     renderer_ = std::make_unique<GvWorldRenderer>(images);
+
+    ui_.font = font_.get();
+    ui_.button = &(*buttons_)[0];
+    ui_.buttonPressed = &(*buttons_)[buttons_->size() > 1 ? 1 : 0];
+    ui_.solid = solid_.get();
+    ui_.panelEdge = panelEdge_.get();
+    ui_.scroller = scroller_.get();
+    ui_.ramp = ramp_.get();
+    ui_.squareEdge = squareEdge_.get();
+    ui_.divider = divider_.get();
     resize(1, 1);
 }
 
@@ -138,8 +149,7 @@ OrbTextureSet* GvResources::imageSet(GvImage image) const {
 }
 
 OrbColor GvResources::makeColour(float r, float g, float b, float a) {
-    constexpr float kExponent = 2.2f / 2.4f;
-    return OrbColor{std::pow(r, kExponent), std::pow(g, kExponent), std::pow(b, kExponent), a};
+    return GvUiColours::make(r, g, b, a);
 }
 
 void GvResources::setUpGraphics(int width, int height) {

@@ -4,6 +4,7 @@
 #include "graphics/OrbColor.h"
 #include "graphics/OrbProjection.h"
 #include "platform/OrbUncopyable.h"
+#include "ui/GvUiResources.h"
 
 #include <array>
 #include <memory>
@@ -88,6 +89,8 @@ public:
     OrbTexture& squareEdge() { return *squareEdge_; }
     OrbTexture& voodooDoll() { return *voodooDoll_; }
     OrbTextureSet& buttons() { return *buttons_; }
+    // The pictures the menus' controls draw with.
+    const GvUiResources& ui() const { return ui_; }
     // The frames of a world image; null for the single images.
     OrbTextureSet* imageSet(GvImage image) const;
 
@@ -128,4 +131,5 @@ private:
     std::unique_ptr<OrbTexture> voodooDoll_;
 
     std::unique_ptr<GvWorldRenderer> renderer_;
+    GvUiResources ui_;
 };

@@ -5,20 +5,20 @@
 #include "formats/GvCorruptException.h"
 #include "formats/GvLevelPackLoader.h"
 #include "formats/GvStandardPack.h"
-#include "game/GvAboutBox.h"
-#include "game/GvBonusFailedMenu.h"
-#include "game/GvErrorBox.h"
-#include "game/GvGameOverMenu.h"
 #include "game/GvGameScreen.h"
-#include "game/GvHelpBox.h"
-#include "game/GvLevelCompleteMenu.h"
-#include "game/GvLevelPackBox.h"
-#include "game/GvOptionsBox.h"
-#include "game/GvPausedMenu.h"
 #include "game/GvResources.h"
-#include "game/GvStartBox.h"
 #include "game/GvStatistics.h"
-#include "game/GvTitleMenu.h"
+#include "game/panels/GvAboutBox.h"
+#include "game/panels/GvBonusFailedMenu.h"
+#include "game/panels/GvErrorBox.h"
+#include "game/panels/GvGameOverMenu.h"
+#include "game/panels/GvHelpBox.h"
+#include "game/panels/GvLevelCompleteMenu.h"
+#include "game/panels/GvLevelPackBox.h"
+#include "game/panels/GvOptionsBox.h"
+#include "game/panels/GvPausedMenu.h"
+#include "game/panels/GvStartBox.h"
+#include "game/panels/GvTitleMenu.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbClock.h"
 #include "graphics/OrbGlState.h"
@@ -32,6 +32,7 @@
 #include "platform/OrbPaths.h"
 #include "platform/OrbStreamException.h"
 #include "platform/OrbToggleCheatCode.h"
+#include "ui/GvPanel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -168,19 +169,19 @@ GvLevelCompleteMenu& GvView::levelCompleteMenu(bool newRecord) {
     return newRecord ? *levelCompleteRecordMenu_ : *levelCompleteMenu_;
 }
 
-std::vector<GvMenuPanel*> GvView::allPanels() {
-    std::vector<GvMenuPanel*> panels = {titleMenu_.get(),
-                                        startBox_.get(),
-                                        levelPackBox_.get(),
-                                        optionsBox_.get(),
-                                        helpBox_.get(),
-                                        aboutBox_.get(),
-                                        pausedMenuWithRetry_.get(),
-                                        pausedMenuNoRetry_.get(),
-                                        levelCompleteMenu_.get(),
-                                        levelCompleteRecordMenu_.get(),
-                                        bonusFailedMenu_.get(),
-                                        gameOverMenu_.get()};
+std::vector<GvPanel*> GvView::allPanels() {
+    std::vector<GvPanel*> panels = {titleMenu_.get(),
+                                    startBox_.get(),
+                                    levelPackBox_.get(),
+                                    optionsBox_.get(),
+                                    helpBox_.get(),
+                                    aboutBox_.get(),
+                                    pausedMenuWithRetry_.get(),
+                                    pausedMenuNoRetry_.get(),
+                                    levelCompleteMenu_.get(),
+                                    levelCompleteRecordMenu_.get(),
+                                    bonusFailedMenu_.get(),
+                                    gameOverMenu_.get()};
     if (errorBox_) {
         panels.push_back(errorBox_.get());
     }
@@ -191,7 +192,7 @@ std::vector<GvMenuPanel*> GvView::allPanels() {
 
 void GvView::graphicsCreated(int width, int height) {
     resources_->setUpGraphics(width, height);
-    for (GvMenuPanel* panel : allPanels()) {
+    for (GvPanel* panel : allPanels()) {
         panel->graphicsCreated();
     }
     const OrbProjection& game = resources_->projection(screen_->gameProjection());
@@ -199,7 +200,7 @@ void GvView::graphicsCreated(int width, int height) {
 }
 
 void GvView::graphicsReleased() {
-    for (GvMenuPanel* panel : allPanels()) {
+    for (GvPanel* panel : allPanels()) {
         panel->graphicsReleased();
     }
     resources_->releaseGraphics();
@@ -215,8 +216,9 @@ void GvView::focusChanged(bool focused) {
     for (auto& cheat : cheats_) {
         cheat->forget();
     }
+    // A press or drag in progress cannot end while the window is away.
     if (!focused && modalPanel_ != nullptr) {
-        modalPanel_->focusLost();
+        modalPanel_->clearHighlight();
     }
     if (mode_ == GvViewMode::InGame) {
         screen_->releaseInput();
@@ -277,11 +279,11 @@ bool GvView::keyEvent(int key, int state, int modifiers) {
     return handled;
 }
 
-bool GvView::mouseButton(int button, int action, int x, int y, int) {
+bool GvView::mouseButton(int button, int action, int x, int y, int modifiers) {
     idleSeconds_ = 0.0;
     if (modalPanel_ != nullptr) {
         const OrbPoint p = resources_->projection(0).toCanvas(x, y, clientHeight());
-        return modalPanel_->mouseButton(button, action, p.x, p.y);
+        return modalPanel_->mouseButton(button, action == OrbMousePress, p, modifiers);
     }
     if (mode_ == GvViewMode::InGame && button == OrbMouseLeft && action == OrbMousePress) {
         if (playMode_ == GvPlayMode::Demo) {
@@ -294,12 +296,20 @@ bool GvView::mouseButton(int button, int action, int x, int y, int) {
     return false;
 }
 
-bool GvView::mouseMove(int x, int y, int) {
+bool GvView::mouseMove(int x, int y, int modifiers) {
     if (modalPanel_ == nullptr) {
         return false;
     }
     const OrbPoint p = resources_->projection(0).toCanvas(x, y, clientHeight());
-    return modalPanel_->mouseMove(p.x, p.y);
+    return modalPanel_->mouseMove(p, modifiers);
+}
+
+bool GvView::mouseWheel(int steps, int x, int y, int) {
+    if (modalPanel_ == nullptr) {
+        return false;
+    }
+    const OrbPoint p = resources_->projection(0).toCanvas(x, y, clientHeight());
+    return modalPanel_->mouseWheel(steps, p);
 }
 
 void GvView::saveState() {
@@ -428,7 +438,7 @@ void GvView::stopCaveSounds() {
     }
 }
 
-void GvView::showScreen(GvMenuPanel* panel) {
+void GvView::showScreen(GvPanel* panel) {
     releaseAllKeys();
     setCursorMode(OrbCursorAlwaysVisible);
     if (modalPanel_ != nullptr) {
@@ -444,7 +454,7 @@ void GvView::showScreen(GvMenuPanel* panel) {
 void GvView::backScreen() {
     releaseAllKeys();
     setCursorMode(OrbCursorAlwaysVisible);
-    GvMenuPanel* back = panelStack_.empty() ? titleMenu_.get() : panelStack_.back();
+    GvPanel* back = panelStack_.empty() ? titleMenu_.get() : panelStack_.back();
     // The panel beneath an error message keeps what the player had chosen.
     if (modalPanel_ == nullptr || modalPanel_ != errorBox_.get()) {
         back->reset();
@@ -569,7 +579,7 @@ void GvView::clearWorldInput() {
     screen_->releaseInput();
 }
 
-void GvView::showOverlay(GvMenuPanel* panel) {
+void GvView::showOverlay(GvPanel* panel) {
     if (mode_ == GvViewMode::InGame) {
         if (screen_->world().state != GvWorldState::PlayerGone) {
             stopCaveSounds();
@@ -621,6 +631,9 @@ void GvView::showError(const std::string& message) {
         outgoingPanel_ = nullptr;
     }
     std::unique_ptr<GvErrorBox> box = std::make_unique<GvErrorBox>(*this, message);
+    if (hasGraphics()) {
+        box->graphicsCreated();
+    }
     if (modalPanel_ == errorBox_.get() && errorBox_) {
         // An error over an error replaces it in place.
         modalPanel_ = nullptr;
@@ -635,7 +648,7 @@ void GvView::playSelectedLevel() {
     startGame();
 }
 
-void GvView::playRecording(int level, const GvInputRecording& recording, GvMenuPanel* returnTo) {
+void GvView::playRecording(int level, const GvInputRecording& recording, GvPanel* returnTo) {
     if (recording.empty()) {
         return;
     }
@@ -678,8 +691,8 @@ void GvView::caveEnded(GvWorldState state) {
             const bool best = !disqualified && screen_->recordRun(*statistics_);
             showOverlay(best ? levelCompleteRecordMenu_.get() : levelCompleteMenu_.get());
         } else {
-            showOverlay(world.bonus ? static_cast<GvMenuPanel*>(bonusFailedMenu_.get())
-                                    : static_cast<GvMenuPanel*>(gameOverMenu_.get()));
+            showOverlay(world.bonus ? static_cast<GvPanel*>(bonusFailedMenu_.get())
+                                    : static_cast<GvPanel*>(gameOverMenu_.get()));
         }
         return;
     }
@@ -768,7 +781,7 @@ void GvView::advance(double seconds) {
     }
 
     if (modalPanel_ != nullptr) {
-        modalPanel_->advance(e);
+        modalPanel_->tick(e);
     }
 
     if ((mode_ == GvViewMode::InGame || mode_ == GvViewMode::OverlayOnGame ||
@@ -805,10 +818,15 @@ float GvView::slideDistance() const {
     return distance;
 }
 
-void GvView::drawPanel(GvMenuPanel* panel, float scale, float offset, const OrbColor& tint) {
-    if (panel != nullptr) {
-        panel->draw(*resources_, scale, offset, tint);
+void GvView::drawPanel(GvPanel* panel, float scale, float offset, const OrbColor& tint) {
+    if (panel == nullptr) {
+        return;
     }
+    panel->prepareDraw();
+    resources_->useProjection(0);
+    OrbGlState::setModelTransform(offset, 0.0f, scale);
+    panel->draw(OrbControl::tinted(panel->tint(), tint));
+    OrbGlState::setModelScale(1.0f, 1.0f);
 }
 
 void GvView::draw() {

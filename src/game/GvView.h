@@ -13,7 +13,7 @@
 
 class GvGameScreen;
 class GvLevelPack;
-class GvMenuPanel;
+class GvPanel;
 class GvResources;
 class GvSfxModule;
 class GvStatistics;
@@ -82,23 +82,24 @@ public:
     bool keyEvent(int key, int state, int modifiers) override;
     bool mouseButton(int button, int action, int x, int y, int modifiers) override;
     bool mouseMove(int x, int y, int modifiers) override;
+    bool mouseWheel(int steps, int x, int y, int modifiers) override;
     void advance(double seconds) override;
     void saveState() override;
     bool initialPlacement(int& mode, OrbWindowRect& rectangle) override;
 
     // Screen flow, for the panels and the in-game screen.
-    void showScreen(GvMenuPanel* panel);
+    void showScreen(GvPanel* panel);
     void backScreen();
     void returnToMenu();
     void startGame();
-    void showOverlay(GvMenuPanel* panel);
+    void showOverlay(GvPanel* panel);
     void pauseGame();
     void resumeGame();
     void showError(const std::string& message);
     // Plays the selected level normally (start box "START", "TRY AGAIN").
     void playSelectedLevel();
     // Plays a stored run back, then returns to `returnTo` (reset first).
-    void playRecording(int level, const GvInputRecording& recording, GvMenuPanel* returnTo);
+    void playRecording(int level, const GvInputRecording& recording, GvPanel* returnTo);
     // "CONTINUE": the next level in order, then plays it.
     void continueToNextLevel();
     void advanceLevel();
@@ -137,8 +138,8 @@ public:
     GvViewMode mode() const { return mode_; }
     int transitionTarget() const { return transitionTarget_; }
     float transitionProgress() const { return transitionProgress_; }
-    GvMenuPanel* modalPanel() const { return modalPanel_; }
-    GvMenuPanel* incomingPanel() const { return incomingPanel_; }
+    GvPanel* modalPanel() const { return modalPanel_; }
+    GvPanel* incomingPanel() const { return incomingPanel_; }
     GvPlayMode playMode() const { return playMode_; }
     bool isPauseRequested() const { return pauseRequested_; }
     double idleSeconds() const { return idleSeconds_; }
@@ -172,10 +173,10 @@ private:
     void stopCaveSounds();
     void cycleDemo();
     void clearWorldInput();
-    void drawPanel(GvMenuPanel* panel, float scale, float offset, const OrbColor& tint);
+    void drawPanel(GvPanel* panel, float scale, float offset, const OrbColor& tint);
     void drawCheatLine();
     float slideDistance() const;
-    std::vector<GvMenuPanel*> allPanels();
+    std::vector<GvPanel*> allPanels();
     bool cheatHidesOverlay() const { return cheatOn(CheatHideOverlay); }
     void cheatToggled(int index);
 
@@ -183,10 +184,10 @@ private:
     int transitionTarget_ = kToMenu;
     float transitionProgress_ = 0.0f;
     float transitionSeconds_ = 0.3f;
-    GvMenuPanel* outgoingPanel_ = nullptr;
-    GvMenuPanel* incomingPanel_ = nullptr;
-    std::vector<GvMenuPanel*> panelStack_;
-    GvMenuPanel* returnPanel_ = nullptr;
+    GvPanel* outgoingPanel_ = nullptr;
+    GvPanel* incomingPanel_ = nullptr;
+    std::vector<GvPanel*> panelStack_;
+    GvPanel* returnPanel_ = nullptr;
     bool returnRefresh_ = false;
 
     float outgoing0_ = 0, outgoing1_ = 0, incoming0_ = 0, incoming1_ = 0;
@@ -211,7 +212,7 @@ private:
     int demoCursor_ = -1;
     double idleSeconds_ = 0.0;
 
-    GvMenuPanel* modalPanel_ = nullptr;
+    GvPanel* modalPanel_ = nullptr;
     std::unique_ptr<GvTitleMenu> titleMenu_;
     std::unique_ptr<GvStartBox> startBox_;
     std::unique_ptr<GvLevelPackBox> levelPackBox_;

@@ -24,6 +24,13 @@ void OrbGlState::setModelScale(float sx, float sy) {
     glScalef(sx, sy, 1.0f);
 }
 
+void OrbGlState::setModelTransform(float dx, float dy, float scale) {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(dx, dy, 0.0f);
+    glScalef(scale, scale, 1.0f);
+}
+
 std::vector<unsigned char> OrbGlState::readPixels(int x, int y, int width, int height) {
     const int w = std::max(width, 0);
     const int h = std::max(height, 0);

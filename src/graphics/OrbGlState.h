@@ -16,6 +16,9 @@ public:
     // Model-view matrix = scale (sx, sy, 1); a projection's canvas then counts in
     // units sx times smaller.
     static void setModelScale(float sx, float sy);
+    // Model-view matrix = translate (dx, dy) after a uniform scale about the origin:
+    // panels slide and zoom this way without knowing it.
+    static void setModelTransform(float dx, float dy, float scale);
     // The RGBA pixels of a rectangle of the drawing surface, bottom row first.
     static std::vector<unsigned char> readPixels(int x, int y, int width, int height);
     // Waits until GL has drawn everything asked so far.

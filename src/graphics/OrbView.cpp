@@ -25,6 +25,9 @@ bool OrbView::mouseButton(int, int, int, int, int) {
 bool OrbView::mouseMove(int, int, int) {
     return false;
 }
+bool OrbView::mouseWheel(int, int, int, int) {
+    return false;
+}
 void OrbView::advance(double) {}
 void OrbView::saveState() {}
 bool OrbView::initialPlacement(int&, OrbWindowRect&) {
@@ -130,6 +133,13 @@ bool OrbView::mouseButtonInput(int button, int action, int x, int y, int modifie
     }
     if (hasGraphics_) {
         return mouseButton(button, action, x, y, modifiers);
+    }
+    return false;
+}
+
+bool OrbView::mouseWheelInput(int steps, int x, int y, int modifiers) {
+    if (hasGraphics_ && steps != 0) {
+        return mouseWheel(steps, x, y, modifiers);
     }
     return false;
 }

@@ -37,6 +37,8 @@ public:
     virtual bool keyEvent(int key, int state, int modifiers);
     virtual bool mouseButton(int button, int action, int x, int y, int modifiers);
     virtual bool mouseMove(int x, int y, int modifiers);
+    // Wheel notches, positive away from the user, with the pointer's position.
+    virtual bool mouseWheel(int steps, int x, int y, int modifiers);
     virtual void advance(double seconds);
     virtual void saveState();
     // Where the window should open: answers false to let the window layer choose.
@@ -52,6 +54,7 @@ public:
     void modifiersChanged(int mask);
     bool mouseButtonInput(int button, int action, int x, int y, int modifiers);
     bool mouseMoveInput(int x, int y, int modifiers);
+    bool mouseWheelInput(int steps, int x, int y, int modifiers);
     void tick(double seconds);
     void saveOnce();
 

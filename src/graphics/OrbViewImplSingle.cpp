@@ -443,6 +443,20 @@ void OrbViewImplSingle::handleEvent(const void* raw) {
         view_->mouseButtonInput(button, press ? OrbMousePress : OrbMouseRelease, x, y, mods);
         break;
     }
+    case SDL_MOUSEWHEEL: {
+        int windowWidth = 1;
+        int windowHeight = 1;
+        SDL_GetWindowSize(platform_->window, &windowWidth, &windowHeight);
+        int sx = 0;
+        int sy = 0;
+        SDL_GetMouseState(&sx, &sy);
+        const int steps =
+            event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+        view_->mouseWheelInput(steps, sx * drawableWidth() / std::max(windowWidth, 1),
+                               sy * drawableHeight() / std::max(windowHeight, 1),
+                               modifierMask(SDL_GetModState()) & (OrbModShift | OrbModControl));
+        break;
+    }
     default:
         break;
     }

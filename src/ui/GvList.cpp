@@ -63,7 +63,7 @@ void GvList::drawItem(int index, const OrbRect& row, const OrbColor& tint) {
     }
     resources_->font->drawTextNow(OrbPoint{row.x + kTextIndent, row.y + row.height / 2.0f},
                                   items_[static_cast<std::size_t>(index)], kTextSize,
-                                  tinted(itemColour(index), tint), 0,
+                                  tinted(itemColour(index), tint), GvUiResources::kFontFlags,
                                   OrbFont::kAlignLeft | OrbFont::kAlignMiddle);
 }
 

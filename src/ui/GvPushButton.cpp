@@ -72,6 +72,6 @@ void GvPushButton::drawLabel(const GvUiResources* resources, const OrbRect& rect
         return;
     }
     resources->font->drawTextNow(OrbPoint{rect.x + rect.width / 2.0f, rect.y + rect.height / 2.0f},
-                                 text, rect.height * kLabelScale, colour, 0,
+                                 text, rect.height * kLabelScale, colour, GvUiResources::kFontFlags,
                                  OrbFont::kAlignCentre | OrbFont::kAlignMiddle);
 }

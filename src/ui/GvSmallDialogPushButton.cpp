@@ -10,8 +10,9 @@ GvSmallDialogPushButton::GvSmallDialogPushButton(OrbControl* parent, const GvUiR
                    std::move(callback)) {}
 
 float GvSmallDialogPushButton::widthFor(const GvUiResources* resources, const std::string& text) {
-    const float label = resources != nullptr && resources->font != nullptr
-                            ? resources->font->textWidth(text, kTextSize, 0, 1.0f, true)
-                            : 0.0f;
+    const float label =
+        resources != nullptr && resources->font != nullptr
+            ? resources->font->textWidth(text, kTextSize, GvUiResources::kFontFlags, 1.0f, true)
+            : 0.0f;
     return label + kPadding;
 }

@@ -67,7 +67,8 @@ protected:
         }
         const OrbRect r = this->bounds();
         resources_->font->drawTextNow(OrbPoint{r.x + r.width / 2.0f, r.y + r.height / 2.0f}, text,
-                                      r.height, OrbControl::tinted(valueColour(), tint), 0,
+                                      r.height, OrbControl::tinted(valueColour(), tint),
+                                      GvUiResources::kFontFlags,
                                       OrbFont::kAlignCentre | OrbFont::kAlignMiddle);
     }
 

@@ -15,13 +15,15 @@ void GvTextButton::draw(const OrbColor& tint) {
     }
     const OrbRect r = bounds();
     font->drawTextNow(OrbPoint{r.x + r.width / 2.0f, r.y + r.height / 2.0f}, text_, textSize_,
-                      tinted(textColour(), tint), 0, OrbFont::kAlignCentre | OrbFont::kAlignMiddle);
+                      tinted(textColour(), tint), GvUiResources::kFontFlags,
+                      OrbFont::kAlignCentre | OrbFont::kAlignMiddle);
 }
 
 OrbRect GvTextButton::textRect(const GvUiResources* resources, const std::string& text,
                                float textSize, OrbPoint anchor, int alignment) {
-    const float width = resources != nullptr && resources->font != nullptr
-                            ? resources->font->textWidth(text, textSize, 0, 1.0f, true)
-                            : 0.0f;
+    const float width =
+        resources != nullptr && resources->font != nullptr
+            ? resources->font->textWidth(text, textSize, GvUiResources::kFontFlags, 1.0f, true)
+            : 0.0f;
     return placeRect(anchor, width, textSize, alignment);
 }

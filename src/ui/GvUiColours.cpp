@@ -27,4 +27,5 @@ GvUiColours::GvUiColours()
       // Our own choices for the pieces without a fixed colour.
       listBackground(make(0.08f, 0.08f, 0.14f, 0.9f)), listSelection(make(0.2f, 0.2f, 0.3f)),
       listSelectionFocused(make(0.1f, 0.2f, 0.6f)), scrollThumb(make(0.7f, 0.7f, 0.8f)),
-      frameWhite(make(1.0f, 1.0f, 1.0f)) {}
+      frameWhite(make(1.0f, 1.0f, 1.0f)), panelBody(make(0.04f, 0.04f, 0.16f, 0.9f)),
+      panelBand(make(0.12f, 0.14f, 0.42f, 0.95f)), panelEdge(make(0.55f, 0.65f, 1.0f)) {}

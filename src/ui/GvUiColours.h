@@ -37,6 +37,9 @@ public:
     OrbColor listSelectionFocused;
     OrbColor scrollThumb;
     OrbColor frameWhite;
+    OrbColor panelBody;
+    OrbColor panelBand;
+    OrbColor panelEdge;
 
 private:
     GvUiColours();

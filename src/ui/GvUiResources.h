@@ -1,12 +1,17 @@
 #pragma once
 
-class OrbFont;
+#include "graphics/OrbFont.h"
+
 class OrbTexture;
 
 // The pictures the game's controls draw with, borrowed from whoever owns them (the
 // game's resources fill this in). Any of them may be null: the controls then skip
 // that piece, which keeps them usable without a GL context.
 struct GvUiResources {
+    // The game's font has capitals only: lower-case letters are drawn as small
+    // capitals, so every control measures and draws its text with this flag.
+    static constexpr int kFontFlags = OrbFont::kSmallCaps;
+
     OrbFont* font = nullptr;
     // A pill-shaped button whose halves are the caps: normal and pressed.
     OrbTexture* button = nullptr;

@@ -23,8 +23,9 @@ void OrbListControl::reset() {
 
 void OrbListControl::clearHighlight() {
     OrbControl::clearHighlight();
+    // The typed text stays: groups clear highlights on every key, so clearing it
+    // here would cut every search to its last letter. Its pause and `reset` end it.
     dragging_ = false;
-    typed_.clear();
 }
 
 void OrbListControl::tick(double elapsed) {

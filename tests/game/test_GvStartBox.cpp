@@ -1,13 +1,17 @@
-#include "game/GvStartBox.h"
+#include "game/panels/GvStartBox.h"
 
-#include "game/GvErrorBox.h"
 #include "game/GvGameScreen.h"
-#include "game/GvLevelPackBox.h"
 #include "game/GvStatistics.h"
+#include "game/panels/GvErrorBox.h"
+#include "game/panels/GvLevelPackBox.h"
 #include "graphics/OrbKeyCode.h"
 #include "levelpack/GvLevelPack.h"
+#include "ui/GvCustomSpinner.h"
+#include "ui/GvList.h"
+#include "ui/GvPushButton.h"
 
 #include "GvViewTestSupport.h"
+#include "PanelTestSupport.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -108,10 +112,11 @@ TEST_F(GvStartBoxTest, LockedLevelsCannotBeStartedAndHideTheirBests) {
     view->setSelectedLevel(1);
     box().reset();
     EXPECT_TRUE(box().shownLocked());
-    EXPECT_FALSE(box().startEnabled());
-    box().onReturn();
+    EXPECT_FALSE(box().startButton()->isEnabled());
+    tapKey(box(), OrbKeyReturn);
+    advanceFor(*view, 0.4);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
-    EXPECT_FALSE(box().pressReplay(0));
+    EXPECT_EQ(box().bestDiamondsText(), "");
 
     view->setSelectedLevel(0);
     box().reset();
@@ -134,7 +139,8 @@ TEST_F(GvStartBoxTest, BestLinesShowTheRecordAndReplayIt) {
     advanceFor(*view, 0.4);
     view->showScreen(&box());
     advanceFor(*view, 0.4);
-    ASSERT_TRUE(box().pressReplay(1));
+    ASSERT_TRUE(box().replayButton(1)->isEnabled());
+    click(box(), *box().replayButton(1));
     EXPECT_EQ(view->playMode(), GvPlayMode::BestReplay);
     advanceFor(*view, 0.8);
     ASSERT_EQ(view->mode(), GvViewMode::InGame);
@@ -142,7 +148,7 @@ TEST_F(GvStartBoxTest, BestLinesShowTheRecordAndReplayIt) {
     // The end of a replay goes back to the start box, not to a panel over the cave.
     view->caveEnded(GvWorldState::Completed);
     advanceFor(*view, 0.8);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&box()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&box()));
     EXPECT_EQ(view->statistics().records().size(), 1u);
 }
 
@@ -195,21 +201,21 @@ TEST_F(GvStartBoxTest, PackBoxSelectsTheCurrentPackAndLoadsOthers) {
     }
     ASSERT_GE(broken, 0);
     ASSERT_GE(small, 0);
-    packs.setSelection(broken);
+    packs.list()->setSelected(broken);
     EXPECT_FALSE(packs.load());
     advanceFor(*view, 0.4);
     ASSERT_NE(view->errorBox(), nullptr);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(view->errorBox()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(view->errorBox()));
     EXPECT_FALSE(view->hasLoadedPack());
-    view->keyEvent(OrbKeyReturn, OrbKeyPressed, 0);
+    tapKey(*view, OrbKeyReturn);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&packs));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&packs));
     EXPECT_EQ(packs.selection(), broken) << "the box beneath an error keeps its state";
 
-    packs.setSelection(small);
+    packs.list()->setSelected(small);
     EXPECT_TRUE(packs.load());
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&box()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&box()));
     EXPECT_EQ(box().packText(), "Small");
     packs.reset();
     EXPECT_EQ(packs.selection(), small);

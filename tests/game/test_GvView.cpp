@@ -1,20 +1,21 @@
 #include "game/GvView.h"
 
-#include "game/GvBonusFailedMenu.h"
-#include "game/GvErrorBox.h"
-#include "game/GvGameOverMenu.h"
 #include "game/GvGameScreen.h"
-#include "game/GvLevelCompleteMenu.h"
-#include "game/GvPausedMenu.h"
-#include "game/GvStartBox.h"
 #include "game/GvStatistics.h"
-#include "game/GvTitleMenu.h"
+#include "game/panels/GvBonusFailedMenu.h"
+#include "game/panels/GvErrorBox.h"
+#include "game/panels/GvGameOverMenu.h"
+#include "game/panels/GvLevelCompleteMenu.h"
+#include "game/panels/GvPausedMenu.h"
+#include "game/panels/GvStartBox.h"
+#include "game/panels/GvTitleMenu.h"
 #include "graphics/OrbClock.h"
 #include "graphics/OrbKeyCode.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 
 #include "GvViewTestSupport.h"
+#include "PanelTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,11 +28,11 @@ protected:
     // From the title menu through the start box into the selected level.
     void playFromTitle(GvView& view) {
         advanceFor(view, 0.4);
-        ASSERT_EQ(view.modalPanel(), static_cast<GvMenuPanel*>(&view.titleMenu()));
-        view.titleMenu().press(view.titleMenu().findItem("START"));
+        ASSERT_EQ(view.modalPanel(), static_cast<GvPanel*>(&view.titleMenu()));
+        click(view.titleMenu(), *findText(view.titleMenu(), "START"));
         advanceFor(view, 0.4);
-        ASSERT_EQ(view.modalPanel(), static_cast<GvMenuPanel*>(&view.startBox()));
-        view.keyEvent(OrbKeyReturn, OrbKeyPressed, 0);
+        ASSERT_EQ(view.modalPanel(), static_cast<GvPanel*>(&view.startBox()));
+        tapKey(view, OrbKeyReturn);
         advanceFor(view, 0.8);
         ASSERT_EQ(view.mode(), GvViewMode::InGame);
     }
@@ -50,7 +51,7 @@ protected:
 TEST_F(GvViewTest, StartUpFadesInTheTitleMenu) {
     auto view = makeView();
     EXPECT_EQ(view->mode(), GvViewMode::MenuTransition);
-    EXPECT_EQ(view->incomingPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->incomingPanel(), static_cast<GvPanel*>(&view->titleMenu()));
     EXPECT_EQ(view->modalPanel(), nullptr);
     EXPECT_EQ(impl.minimumClientWidth(), 160);
     EXPECT_EQ(impl.minimumClientHeight(), 100);
@@ -61,7 +62,7 @@ TEST_F(GvViewTest, StartUpFadesInTheTitleMenu) {
     EXPECT_EQ(view->mode(), GvViewMode::MenuTransition);
     view->advance(0.1);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
 }
 
 TEST_F(GvViewTest, CaveLooksAreSeededWithTheCalendarTime) {
@@ -224,7 +225,7 @@ TEST_F(GvViewTest, PauseResumeAndAbortFollowTheScreenFlow) {
     const int tick = view->screen().world().tick_count;
     advanceFor(*view, 0.4);
     ASSERT_EQ(view->mode(), GvViewMode::OverlayOnGame);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->pausedMenu(true)));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->pausedMenu(true)));
     advanceFor(*view, 1.0);
     EXPECT_EQ(view->screen().world().tick_count, tick) << "a paused cave must not advance";
 
@@ -239,10 +240,10 @@ TEST_F(GvViewTest, PauseResumeAndAbortFollowTheScreenFlow) {
     advanceFor(*view, 0.4);
     ASSERT_EQ(view->mode(), GvViewMode::OverlayOnGame);
     GvPausedMenu& paused = view->pausedMenu(true);
-    paused.press(paused.findItem("ABORT"));
+    click(paused, *findText(paused, "ABORT"));
     advanceFor(*view, 0.8);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
     EXPECT_EQ(view->panelStackDepth(), 0u);
 }
 
@@ -254,7 +255,7 @@ TEST_F(GvViewTest, TryAgainRestartsTheSameLevel) {
     view->pauseGame();
     advanceFor(*view, 0.4);
     GvPausedMenu& paused = view->pausedMenu(true);
-    paused.press(paused.findItem("TRY AGAIN"));
+    click(paused, *findText(paused, "TRY AGAIN"));
     advanceFor(*view, 0.8);
     EXPECT_EQ(view->mode(), GvViewMode::InGame);
     EXPECT_EQ(view->screen().currentLevel(), 2);
@@ -267,11 +268,11 @@ TEST_F(GvViewTest, EndOfACaveShowsTheMatchingPanelAndRecordsCompletions) {
     view->screen().world().diamonds_collected = 9;
     view->caveEnded(GvWorldState::Completed);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->levelCompleteMenu(true)));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->levelCompleteMenu(true)));
     EXPECT_EQ(view->statistics().records().size(), 1u);
 
     GvLevelCompleteMenu& done = view->levelCompleteMenu(true);
-    done.press(done.findItem("CONTINUE"));
+    click(done, *findText(done, "CONTINUE"));
     advanceFor(*view, 0.8);
     EXPECT_EQ(view->mode(), GvViewMode::InGame);
     EXPECT_EQ(view->selectedLevel(), 1);
@@ -279,9 +280,9 @@ TEST_F(GvViewTest, EndOfACaveShowsTheMatchingPanelAndRecordsCompletions) {
 
     view->caveEnded(GvWorldState::PlayerGone);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->gameOverMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->gameOverMenu()));
     GvGameOverMenu& over = view->gameOverMenu();
-    over.press(over.findItem("TRY AGAIN"));
+    click(over, *findText(over, "TRY AGAIN"));
     advanceFor(*view, 0.8);
     EXPECT_EQ(view->screen().currentLevel(), 1);
 
@@ -289,7 +290,7 @@ TEST_F(GvViewTest, EndOfACaveShowsTheMatchingPanelAndRecordsCompletions) {
     view->screen().world().bonus = true;
     view->caveEnded(GvWorldState::Ended);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->bonusFailedMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->bonusFailedMenu()));
     view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
     advanceFor(*view, 0.4);
     EXPECT_EQ(view->mode(), GvViewMode::OverlayOnGame) << "Escape does nothing here";
@@ -305,12 +306,12 @@ TEST_F(GvViewTest, CheatedCompletionsAreNotRecorded) {
     EXPECT_TRUE(view->screen().cheated());
     view->caveEnded(GvWorldState::Completed);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->levelCompleteMenu(false)));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->levelCompleteMenu(false)));
     EXPECT_TRUE(view->statistics().records().empty());
 
     // The next cave starts with its clock stopped too, until the code is typed again.
     GvLevelCompleteMenu& done = view->levelCompleteMenu(false);
-    done.press(done.findItem("CONTINUE"));
+    click(done, *findText(done, "CONTINUE"));
     advanceFor(*view, 0.8);
     ASSERT_EQ(view->mode(), GvViewMode::InGame);
     EXPECT_FALSE(view->screen().world().time_limit_on);
@@ -342,7 +343,7 @@ TEST_F(GvViewTest, IdleTitleMenuPlaysDemosAndAnyKeyEndsThem) {
     EXPECT_TRUE(view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0));
     advanceFor(*view, 0.8);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
     EXPECT_FALSE(view->isPauseRequested());
 
     // The next idle spell plays the next demo.
@@ -380,7 +381,7 @@ TEST_F(GvViewTest, APackWithoutDemosNeverLeavesTheTitleMenu) {
     ASSERT_TRUE(view->loadLevelPack(path, message));
     advanceFor(*view, 30.0);
     EXPECT_EQ(view->mode(), GvViewMode::InMenu);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
 }
 
 TEST_F(GvViewTest, KeysAndClicksKeepTheTitleMenuFromIdling) {
@@ -398,24 +399,24 @@ TEST_F(GvViewTest, ErrorBoxReturnsWithoutResettingThePanelBeneath) {
     advanceFor(*view, 0.4);
     view->showScreen(&view->startBox());
     advanceFor(*view, 0.4);
-    view->startBox().setFocus(view->startBox().findItem("CANCEL"));
+    findText(view->startBox(), "CANCEL")->setFocused(true);
     view->showError("Something went wrong");
     advanceFor(*view, 0.4);
     ASSERT_NE(view->errorBox(), nullptr);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(view->errorBox()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(view->errorBox()));
     view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->startBox()));
-    EXPECT_EQ(view->startBox().focus(), view->startBox().findItem("CANCEL"));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->startBox()));
+    EXPECT_EQ(view->startBox().findFocused(), findText(view->startBox(), "CANCEL"));
     view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->titleMenu()));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
 }
 
 TEST_F(GvViewTest, QuitClosesTheWindowLayer) {
     auto view = makeView();
     advanceFor(*view, 0.4);
-    view->titleMenu().press(view->titleMenu().findItem("QUIT"));
+    click(view->titleMenu(), *findText(view->titleMenu(), "QUIT"));
     EXPECT_TRUE(impl.closed);
 }
 

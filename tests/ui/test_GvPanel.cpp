@@ -4,6 +4,9 @@
 #include "graphics/OrbKeyCode.h"
 #include "ui/GvDialogPushButton.h"
 #include "ui/GvList.h"
+#include "ui/GvSolid.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,7 @@ public:
         ok->pressByKey(key);
     }
     void onEscape() override { ++escapes; }
+    void finish() { finishPanel("Title"); }
 
     GvDialogPushButton* ok = nullptr;
     GvDialogPushButton* cancel = nullptr;
@@ -103,4 +107,38 @@ TEST(GvPanel, KeyboardWalksBetweenButtonsAndIntoAList) {
     EXPECT_EQ(list->selected(), 1);
     EXPECT_TRUE(panel.keyEvent(OrbKeyTab, OrbKeyPressed, 0));
     EXPECT_TRUE(panel.ok->isFocused());
+}
+
+TEST(GvPanel, FinishingCentresThePanelInARoundedFrame) {
+    CountingPanel panel;
+    panel.finish();
+    // The buttons span 90 x 7; the frame adds 8 at the sides, 4 below and above,
+    // and the title band on top, and the whole is centred on the origin.
+    const OrbRect b = panel.bounds();
+    EXPECT_FLOAT_EQ(b.width, 90.0f + 16.0f);
+    EXPECT_FLOAT_EQ(b.height, 7.0f + 8.0f + GvPanel::kTitleBand);
+    EXPECT_FLOAT_EQ(b.x, -b.width / 2.0f);
+    EXPECT_FLOAT_EQ(b.y, -b.height / 2.0f);
+    EXPECT_FLOAT_EQ(panel.ok->bounds().x, b.x + 8.0f);
+    EXPECT_FLOAT_EQ(panel.ok->bounds().y, b.y + 4.0f);
+    EXPECT_TRUE(panel.cancel->isFocused());
+
+    // The body: four quarter circles of nine points about centres 4 in from the
+    // corners, so no point lies in the square corners themselves.
+    const auto* body = dynamic_cast<const GvSolid*>(panel.frame()->child(0));
+    ASSERT_NE(body, nullptr);
+    ASSERT_EQ(body->points().size(), 4u * GvPanel::kCornerPoints);
+    const float right = b.x + b.width;
+    EXPECT_NEAR(body->points()[0].x, right - 4.0f, 1e-4f);
+    EXPECT_NEAR(body->points()[0].y, b.y, 1e-4f);
+    EXPECT_NEAR(body->points()[8].x, right, 1e-4f);
+    EXPECT_NEAR(body->points()[8].y, b.y + 4.0f, 1e-4f);
+    for (const OrbPoint& p : body->points()) {
+        const float dx = std::max(std::fabs(p.x) - (b.width / 2.0f - 4.0f), 0.0f);
+        const float dy = std::max(std::fabs(p.y) - (b.height / 2.0f - 4.0f), 0.0f);
+        EXPECT_NEAR(std::hypot(dx, dy), 4.0f, 1e-3f);
+    }
+    // Moving the panel moves its frame along.
+    panel.moveBy(OrbPoint{10.0f, 0.0f});
+    EXPECT_NEAR(body->points()[0].x, right + 6.0f, 1e-4f);
 }

@@ -1,9 +1,14 @@
 #pragma once
-#include "game/GvMenuPanel.h"
+#include "ui/GvPanel.h"
+
+class GvView;
 
 // The keys of the game in a two-column table.
-class GvHelpBox : public GvMenuPanel {
+class GvHelpBox : public GvPanel {
 public:
     explicit GvHelpBox(GvView& view);
     void onEscape() override;
+
+private:
+    GvView& view_;
 };

@@ -1,26 +1,36 @@
 #pragma once
-#include "game/GvMenuPanel.h"
+#include "ui/GvPanel.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
+class GvCavePreview;
+class GvCustomSpinner;
+class GvField;
+class GvIntSpinner;
 class GvLevelPack;
+class GvPushButton;
+class GvSmallField;
 class GvStatistics;
+class GvText;
+class GvTinyField;
+class GvView;
 class OrbRenderToTexture;
 
 // Where a game begins: the player picks a cave and a variant, sees the cave's
 // preview and best runs (which can be replayed), and starts it. Which caves are
 // offered and which levels are open depends on the records of earlier levels.
-class GvStartBox : public GvMenuPanel {
+class GvStartBox : public GvPanel {
 public:
     explicit GvStartBox(GvView& view);
     ~GvStartBox() override;
 
     void reset() override;
-    bool keyEvent(int key, int state, int modifiers) override;
-    void onReturn() override;
+    bool keyEvent(int key, int action, int modifiers) override;
+    void onReturn(int key) override;
     void onEscape() override;
-    void beforeDraw() override;
+    void prepareDraw() override;
     void graphicsCreated() override;
     void graphicsReleased() override;
 
@@ -33,13 +43,15 @@ public:
     int shownCave() const { return cave_; }
     int shownVariant() const { return variant_; }
     bool shownLocked() const { return locked_; }
-    // The texts of the two best lines as shown.
-    const std::string& bestDiamondsText() const;
-    const std::string& bestTimeText() const;
+    // The texts of the two best lines as shown (empty while hidden).
+    std::string bestDiamondsText() const;
+    std::string bestTimeText() const;
     const std::string& packText() const;
-    bool startEnabled() const;
-    // Presses a best line's replay button (0 by diamonds, 1 by time).
-    bool pressReplay(int which);
+    GvCustomSpinner* caveSpinner() const { return caveSpinner_; }
+    GvIntSpinner* variantSpinner() const { return variantSpinner_; }
+    GvPushButton* startButton() const { return start_; }
+    // The replay button of a best line (0 by diamonds, 1 by time).
+    GvPushButton* replayButton(int which) const { return replay_[which != 0 ? 1 : 0]; }
 
     // The rules, on their own so that they can be checked without a window.
     static bool hasRecord(const GvLevelPack& pack, const GvStatistics& statistics, int level);
@@ -55,33 +67,33 @@ public:
     // when none is offered.
     static int chooseCave(const std::vector<int>& offered, int stored);
 
-protected:
-    void drawImage(GvResources& resources, int index, const OrbRect& rect,
-                   const OrbColor& tint) override;
-
 private:
     void select(int cave, int variant);
-    void stepCave(int direction);
-    void stepVariant(int direction);
+    void caveChanged();
+    void variantChanged();
+    void replayDiamonds();
+    void replayTime();
+    void replay(int which);
+    void showPackBox();
 
+    GvView& view_;
     bool unlockAll_ = false;
     int cave_ = 0;
     int variant_ = 0;
     bool locked_ = false;
     std::vector<int> offered_;
-    int caveSpinner_ = -1;
-    int variantSpinner_ = -1;
-    int bestDiamonds_ = -1;
-    int bestTime_ = -1;
-    int replayDiamonds_ = -1;
-    int replayTime_ = -1;
-    int lockedText_ = -1;
-    int preview_ = -1;
-    int caveName_ = -1;
-    int start_ = -1;
-    int packName_ = -1;
+    GvCustomSpinner* caveSpinner_ = nullptr;
+    GvIntSpinner* variantSpinner_ = nullptr;
+    GvSmallField* noDiamonds_ = nullptr;
+    GvSmallField* noTime_ = nullptr;
+    GvField* bestDiamonds_ = nullptr;
+    GvField* bestTime_ = nullptr;
+    GvPushButton* replay_[2] = {nullptr, nullptr};
+    GvText* lockedText_ = nullptr;
+    GvCavePreview* preview_ = nullptr;
+    GvTinyField* caveName_ = nullptr;
+    GvPushButton* start_ = nullptr;
+    GvField* packName_ = nullptr;
     std::unique_ptr<OrbRenderToTexture> previewTarget_;
     bool previewDirty_ = true;
-    bool previewDrawn_ = false;
-    bool graphics_ = false;
 };

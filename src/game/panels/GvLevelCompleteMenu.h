@@ -1,9 +1,11 @@
 #pragma once
-#include "game/GvMenuPanel.h"
+#include "ui/GvPanel.h"
+
+class GvView;
 
 // Shown when a cave is completed: on to the next level, or back to the menus. The
-// instance built for a new best run says so above its buttons.
-class GvLevelCompleteMenu : public GvMenuPanel {
+// instance built for a new best run says so above its buttons. Escape does nothing.
+class GvLevelCompleteMenu : public GvPanel {
 public:
     GvLevelCompleteMenu(GvView& view, bool newRecord);
     bool showsNewRecord() const { return newRecord_; }

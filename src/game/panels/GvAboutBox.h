@@ -1,19 +1,20 @@
 #pragma once
-#include "game/GvMenuPanel.h"
+#include "ui/GvPanel.h"
 
 #include <string>
 
+class GvView;
+
 // Who made the game and how to reach them, with a few dedication lines that fade in
 // and out once each while the box is shown.
-class GvAboutBox : public GvMenuPanel {
+class GvAboutBox : public GvPanel {
 public:
     static constexpr const char* kWebAddress = "https://gravik.invalid/";
     static constexpr const char* kWebLabel = "gravik.invalid";
     static constexpr const char* kMailAddress = "caves@gravik.invalid";
+    static constexpr const char* kMailSubject = "Gravik 3.1.0 (Linux)";
 
     explicit GvAboutBox(GvView& view);
-    void reset() override;
-    void advance(double seconds) override;
     void onEscape() override;
 
     // "mailto:" + address, then the encoded subject and body as query fields.
@@ -24,9 +25,9 @@ public:
     static std::string encodeMailText(const std::string& text);
 
 private:
+    void openWeb();
+    void openMail();
     void openLink(const std::string& link);
-    void showDedication();
 
-    int dedication_ = -1;
-    double dedicationTime_ = 0.0;
+    GvView& view_;
 };
