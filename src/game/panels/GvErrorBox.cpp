@@ -8,6 +8,8 @@
 #include "ui/GvUiColours.h"
 #include "ui/OrbObjectCallback.h"
 
+#include <algorithm>
+
 GvErrorBox::GvErrorBox(GvView& view, const std::string& message)
     : GvPanel(nullptr, &view.resources().ui()), view_(view) {
     std::vector<std::string> wrapped;
@@ -35,14 +37,17 @@ GvErrorBox::GvErrorBox(GvView& view, const std::string& message)
     }
     const OrbColor grey = GvUiColours::make(0.7f, 0.7f, 0.7f);
     float y = 0.0f;
+    float widest = 0.0f;
     for (const std::string& line : lines_) {
+        widest = std::max(widest, textWidth(line, kTextSize));
         addChild(std::make_unique<GvText>(this, resources(), line, OrbPoint{-kWrapWidth / 2.0f, y},
                                           kTextSize, grey, OrbFont::kAlignLeftBottom));
         y -= kTextSize;
     }
-    addChild(std::make_unique<GvDialogPushButton>(this, resources(),
-                                                  OrbRect{-20.0f, y - 7.0f, 40.0f, 7.0f}, "DONE",
-                                                  objectCallback(&view, &GvView::backScreen)))
+    addChild(std::make_unique<GvDialogPushButton>(
+                 this, resources(),
+                 OrbRect{(widest - kWrapWidth) / 2.0f - 20.0f, y - 7.0f, 40.0f, 7.0f}, "DONE",
+                 objectCallback(&view, &GvView::backScreen)))
         ->setDefaultFocus(true);
     finishPanel("Error");
 }
