@@ -245,6 +245,36 @@ TEST_F(GvPanelsTest, TitleEntriesOpenTheirPanelsAndFollowThePointer) {
     EXPECT_EQ(view.modalPanel(), &title);
 }
 
+// Each row: the panel shown over another, a button on it, and the panel the
+// controller brings in when it is clicked.
+TEST_F(GvPanelsTest, DialogButtonsReachTheController) {
+    GvLevelPackBox& packs = view.levelPackBox();
+    const struct {
+        GvPanel* under;
+        GvPanel* panel;
+        const char* button;
+        GvPanel* next;
+    } rows[] = {
+        {&view.titleMenu(), &view.startBox(), "CANCEL", &view.titleMenu()},
+        {&view.titleMenu(), &view.startBox(), "\x14", &packs},
+        {&view.startBox(), &packs, "CANCEL", &view.startBox()},
+        {&view.titleMenu(), &view.helpBox(), "DONE", &view.titleMenu()},
+        {&view.titleMenu(), &view.aboutBox(), "DONE", &view.titleMenu()},
+        {&view.titleMenu(), &view.optionsBox(), "DONE", &view.titleMenu()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.panel->title()) + " " + row.button);
+        advanceFor(view, 0.4);
+        if (view.modalPanel() != row.under) {
+            view.showScreen(row.under);
+            advanceFor(view, 0.4);
+        }
+        show(*row.panel);
+        click(*row.panel, *findText(*row.panel, row.button));
+        EXPECT_EQ(view.incomingPanel(), row.next);
+    }
+}
+
 TEST_F(GvPanelsTest, ReturnAndEscapeOfTheDialogs) {
     // Escape closes every dialog of the title menu; Return presses its main button,
     // which acts when the key comes up.
