@@ -65,6 +65,7 @@ protected:
 
     // Plays the first cave until the player has come out of the entrance.
     void playUntilThePlayerIsOut() {
+        runFor(0.8); // the title menu comes in first
         view->playSelectedLevel();
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < end &&
@@ -91,6 +92,7 @@ TEST_F(GvViewGamepadTest, TheStickMovesThePlayerAndTheButtonsPauseAndResume) {
 
     // Held south button: snap, so the stick only digs beside the player.
     SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_A, 1);
+    runFor(0.2);
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, 32767);
     runFor(0.6);
     world.findPlayer();
