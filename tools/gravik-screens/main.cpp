@@ -8,6 +8,7 @@
 #include "graphics/OrbPngWriter.h"
 #include "graphics/OrbViewImplSingle.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
