@@ -58,19 +58,6 @@ TEST(GvCommandLine, ReadsTheWords) {
     }
 }
 
-TEST(GvCommandLine, HelpNamesEveryFolder) {
-    const std::string text = GvCommandLine::help(
-        {"/opt/g/bin/", "/home/p/.local/share/D/G/Packs/"}, "/home/p/.local/share/D/G/Packs/",
-        "/home/p/.config/D/G/settings", "/home/p/.local/share/D/G/Statistics/");
-    EXPECT_EQ(text.rfind(GvCommandLine::usage(), 0), 0u);
-    for (const char* part : {"  /opt/g/bin/\n", "  /home/p/.local/share/D/G/Packs/\n",
-                             "Put your own packs in /home/p/.local/share/D/G/Packs/",
-                             "/home/p/.config/D/G/settings", "/home/p/.local/share/D/G/Statistics/",
-                             "--fullscreen", "--windowed", "--help", "--version"}) {
-        EXPECT_NE(text.find(part), std::string::npos) << part;
-    }
-}
-
 // A window that has a place on the desktop, so that its placement is stored.
 class PlacedViewImpl : public FakeViewImpl {
 public:
