@@ -30,6 +30,10 @@ bool OrbView::mouseWheel(int, int, int, int) {
 }
 void OrbView::advance(double) {}
 void OrbView::saveState() {}
+bool OrbView::actionButtonIsModifier() const {
+    return false;
+}
+
 bool OrbView::initialPlacement(int&, OrbWindowRect&) {
     return false;
 }
