@@ -1,6 +1,6 @@
 #include "game/GvCommandLine.h"
-#include "game/GvErrorBox.h"
-#include "game/GvLevelPackBox.h"
+#include "game/panels/GvErrorBox.h"
+#include "game/panels/GvLevelPackBox.h"
 #include "levelpack/GvLevelPack.h"
 
 #include "GvViewTestSupport.h"
@@ -85,7 +85,7 @@ TEST_F(GvCommandLineViewTest, APackFileIsChosenAsInThePackBox) {
     EXPECT_FALSE(view.choosePackFile(bad));
     advanceFor(view, 0.5);
     ASSERT_NE(view.errorBox(), nullptr);
-    EXPECT_EQ(view.modalPanel(), static_cast<GvMenuPanel*>(view.errorBox()));
+    EXPECT_EQ(view.modalPanel(), static_cast<GvPanel*>(view.errorBox()));
     EXPECT_EQ(view.errorBox()->lines().front(), "Unable to load 'broken.grv':");
     EXPECT_EQ(view.packFileName(), good);
 
