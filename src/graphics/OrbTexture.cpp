@@ -234,21 +234,25 @@ void OrbTexture::fillSolid(const OrbColor& colour) {
     setPixels(data.data());
 }
 
-void OrbTexture::addVertex(OrbPoint position, OrbPoint uv, const OrbColor& colour) {
-    const float v[kFloatsPerVertex] = {uv.x, uv.y, colour.r, colour.g,   colour.b,   colour.a,
-                                       0.0f, 0.0f, 1.0f,     position.x, position.y, 0.0f};
-    vertices_.insert(vertices_.end(), v, v + kFloatsPerVertex);
-}
-
 void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, const std::array<OrbPoint, 4>& uvs,
                          const OrbColor& colour) {
-    const auto first = static_cast<std::uint32_t>(vertices_.size() / kFloatsPerVertex);
-    for (int i = 0; i < 4; ++i) {
-        addVertex(corners[i], uvs[i], colour);
+    const std::size_t at = vertices_.size();
+    const auto first = static_cast<std::uint32_t>(at / kFloatsPerVertex);
+    vertices_.resize(at + 4 * kFloatsPerVertex);
+    float* v = vertices_.data() + at;
+    for (int i = 0; i < 4; ++i, v += kFloatsPerVertex) {
+        v[0] = uvs[i].x;
+        v[1] = uvs[i].y;
+        v[2] = colour.r;
+        v[3] = colour.g;
+        v[4] = colour.b;
+        v[5] = colour.a;
+        v[6] = corners[i].x;
+        v[7] = corners[i].y;
     }
-    for (std::uint32_t i = 0; i < 4; ++i) {
-        indices_.push_back(first + i);
-    }
+    std::vector<std::uint32_t>& indices = layers_[static_cast<std::size_t>(
+        std::clamp(layer_, 0, static_cast<int>(layers_.size()) - 1))];
+    indices.insert(indices.end(), {first, first + 1, first + 2, first + 3});
 }
 
 void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, OrbPoint extent,
@@ -295,14 +299,53 @@ void OrbTexture::addQuad(const OrbRect& rect, const OrbRect& t, const OrbColor& 
                    colour, rotation);
 }
 
+void OrbTexture::setLayerCount(int count) {
+    layers_.resize(static_cast<std::size_t>(std::max(count, 1)));
+    layer_ = std::clamp(layer_, 0, static_cast<int>(layers_.size()) - 1);
+}
+
+int OrbTexture::batchedIndexCount() const {
+    std::size_t count = 0;
+    for (const auto& layer : layers_) {
+        count += layer.size();
+    }
+    return static_cast<int>(count);
+}
+
 void OrbTexture::flush() {
-    if (indices_.empty()) {
+    // The quads of all layers in layer order, copied together only when more
+    // than one layer has any.
+    const std::vector<std::uint32_t>* indices = nullptr;
+    int used = 0;
+    for (const auto& layer : layers_) {
+        if (!layer.empty()) {
+            indices = &layer;
+            ++used;
+        }
+    }
+    if (used == 0) {
         return;
     }
+    if (used > 1) {
+        merged_.clear();
+        for (const auto& layer : layers_) {
+            merged_.insert(merged_.end(), layer.begin(), layer.end());
+        }
+        indices = &merged_;
+    }
     bind();
-    glInterleavedArrays(GL_T2F_C4F_N3F_V3F, 0, vertices_.data());
-    glDrawElements(GL_QUADS, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
-                   indices_.data());
+    constexpr GLsizei stride = kFloatsPerVertex * sizeof(float);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, stride, vertices_.data());
+    glColorPointer(4, GL_FLOAT, stride, vertices_.data() + kColourOffset);
+    glVertexPointer(2, GL_FLOAT, stride, vertices_.data() + kPositionOffset);
+    glDrawElements(GL_QUADS, static_cast<GLsizei>(indices->size()), GL_UNSIGNED_INT,
+                   indices->data());
     vertices_.clear();
-    indices_.clear();
+    for (auto& layer : layers_) {
+        layer.clear();
+    }
 }

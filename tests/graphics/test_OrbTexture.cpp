@@ -28,14 +28,15 @@ std::vector<unsigned char> ramp(std::size_t n) {
 
 OrbPoint vertexPosition(const OrbTexture& t, int vertex) {
     const auto& v = t.batchedVertices();
-    return OrbPoint{v[static_cast<std::size_t>(vertex) * 12 + 9],
-                    v[static_cast<std::size_t>(vertex) * 12 + 10]};
+    const std::size_t at = static_cast<std::size_t>(vertex) * OrbTexture::kFloatsPerVertex +
+                           OrbTexture::kPositionOffset;
+    return OrbPoint{v[at], v[at + 1]};
 }
 
 OrbPoint vertexUv(const OrbTexture& t, int vertex) {
     const auto& v = t.batchedVertices();
-    return OrbPoint{v[static_cast<std::size_t>(vertex) * 12],
-                    v[static_cast<std::size_t>(vertex) * 12 + 1]};
+    const std::size_t at = static_cast<std::size_t>(vertex) * OrbTexture::kFloatsPerVertex;
+    return OrbPoint{v[at], v[at + 1]};
 }
 
 TEST(OrbTextureImage, EmbeddedImageInflatesToItsPixels) {
@@ -108,19 +109,16 @@ TEST(OrbTextureBatch, QuadCornersAndTextureCoordinates) {
     OrbTexture t(OrbPixelAlpha, 1, 1);
     t.addQuad(OrbRect{1, 2, 3, 4}, OrbColor{0.1f, 0.2f, 0.3f, 0.4f});
     ASSERT_EQ(t.batchedIndexCount(), 4);
-    ASSERT_EQ(t.batchedVertices().size(), 48u);
+    ASSERT_EQ(t.batchedVertices().size(), 4u * OrbTexture::kFloatsPerVertex);
     EXPECT_EQ(vertexPosition(t, 0), (OrbPoint{1, 2}));
     EXPECT_EQ(vertexPosition(t, 1), (OrbPoint{1, 6}));
     EXPECT_EQ(vertexPosition(t, 2), (OrbPoint{4, 6}));
     EXPECT_EQ(vertexPosition(t, 3), (OrbPoint{4, 2}));
     EXPECT_EQ(vertexUv(t, 1), (OrbPoint{0, 1}));
     EXPECT_EQ(vertexUv(t, 2), (OrbPoint{1, 1}));
-    // Colour, then a normal facing the viewer, then z = 0.
     const auto& v = t.batchedVertices();
-    EXPECT_FLOAT_EQ(v[2], 0.1f);
-    EXPECT_FLOAT_EQ(v[5], 0.4f);
-    EXPECT_FLOAT_EQ(v[8], 1.0f);
-    EXPECT_FLOAT_EQ(v[11], 0.0f);
+    EXPECT_FLOAT_EQ(v[OrbTexture::kColourOffset], 0.1f);
+    EXPECT_FLOAT_EQ(v[OrbTexture::kColourOffset + 3], 0.4f);
 
     t.addQuad(OrbRect{0, 0, 1, 1}, OrbPoint{3, 2}, OrbColor{});
     EXPECT_EQ(vertexUv(t, 6), (OrbPoint{3, 2}));
@@ -247,6 +245,38 @@ TEST_F(OrbTextureGl, FlushDrawsTheBatchAndEmptiesIt) {
     EXPECT_EQ(rgbAt(pixels, width, 5, 5), 0xff0000u);
     EXPECT_EQ(rgbAt(pixels, width, 25, 25), 0x00ff00u);
     EXPECT_EQ(rgbAt(pixels, width, 15, 15), 0x000000u);
+    solid.release();
+}
+
+TEST_F(OrbTextureGl, LaterLayersCoverEarlierOnesWhateverTheOrderOfAdding) {
+    OrbTexture solid(OrbPixelAlpha, 1, 1, OrbWrapRepeat, OrbWrapRepeat, OrbFilterNearest,
+                     OrbFilterNearestMipmapNearest, true);
+    solid.fillSolid(OrbColor{1, 1, 1, 1});
+    solid.acquire();
+    solid.setLayerCount(2);
+    std::vector<unsigned char> pixels;
+    view.onDraw = [&] {
+        setUpDrawingState();
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, width, 0, height, 0, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        solid.useLayer(1);
+        solid.addQuad(OrbRect{0, 0, 20, 20}, OrbColor{1, 0, 0, 1});
+        solid.useLayer(0);
+        solid.addQuad(OrbRect{10, 10, 20, 20}, OrbColor{0, 1, 0, 1});
+        EXPECT_EQ(solid.batchedIndexCount(), 8);
+        solid.flush();
+        pixels = readPixels(width, height);
+    };
+    impl.paintNow();
+    EXPECT_EQ(solid.batchedIndexCount(), 0);
+    EXPECT_EQ(rgbAt(pixels, width, 15, 15), 0xff0000u); // layer 1 on top
+    EXPECT_EQ(rgbAt(pixels, width, 25, 25), 0x00ff00u);
+    EXPECT_EQ(rgbAt(pixels, width, 5, 5), 0xff0000u);
     solid.release();
 }
 
