@@ -1,6 +1,8 @@
 #include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbRenderToTexture.h"
 #include "graphics/OrbTexture.h"
+#include "graphics/OrbTextureAtlas.h"
+#include "graphics/OrbTextureException.h"
 #include "graphics/OrbTextureSet.h"
 
 #include "GlTestWindow.h"
@@ -158,6 +160,52 @@ TEST(OrbTextureSet, FramesAreIndexedInOrder) {
     EXPECT_EQ(set.add(std::make_unique<OrbTexture>(OrbPixelRGB, 2, 1)), 1);
     EXPECT_EQ(set.size(), 2);
     EXPECT_EQ(set[1].width(), 2);
+}
+
+TEST(OrbTextureAtlas, FramesGetCellsApartOnAPowerOfTwoTexture) {
+    for (const int count : {1, 24, 170}) {
+        SCOPED_TRACE(count);
+        OrbTextureAtlas atlas(OrbPixelAlpha, 32, 16, count);
+        const int w = atlas.width();
+        const int h = atlas.height();
+        EXPECT_EQ(w & (w - 1), 0);
+        EXPECT_EQ(h & (h - 1), 0);
+        std::vector<unsigned char> frame(32 * 16);
+        for (int i = 0; i < count; ++i) {
+            std::fill(frame.begin(), frame.end(), static_cast<unsigned char>(i % 250 + 1));
+            atlas.setFrame(i, frame.data());
+        }
+        // Each frame's pixels sit where its rectangle says, inside the texture,
+        // starting on a multiple of the gutter; all other pixels stay clear.
+        std::vector<int> owner(static_cast<std::size_t>(w) * h, -1);
+        for (int i = 0; i < count; ++i) {
+            const OrbRect r = atlas.frameRect(i);
+            const int x0 = static_cast<int>(r.x * w);
+            const int y0 = static_cast<int>(r.y * h);
+            ASSERT_EQ(x0 % OrbTextureAtlas::kGutter, 0);
+            ASSERT_EQ(y0 % OrbTextureAtlas::kGutter, 0);
+            ASSERT_EQ(r.width * w, 32.0f);
+            ASSERT_LE(x0 + 32 + OrbTextureAtlas::kGutter, w);
+            ASSERT_LE(y0 + 16, h);
+            for (int y = y0; y < y0 + 16; ++y) {
+                for (int x = x0; x < x0 + 32; ++x) {
+                    owner[static_cast<std::size_t>(y) * w + x] = i;
+                }
+            }
+        }
+        for (std::size_t p = 0; p < owner.size(); ++p) {
+            const int expected = owner[p] < 0 ? 0 : owner[p] % 250 + 1;
+            ASSERT_EQ(atlas.pixels()[p], expected) << "pixel " << p;
+        }
+        // A rectangle within a frame maps into that frame, mirroring kept.
+        const OrbRect f = atlas.frameRect(count - 1);
+        const OrbRect m = atlas.mapToFrame(count - 1, OrbRect{1, 0.5f, -1, 0.5f});
+        EXPECT_FLOAT_EQ(m.x, f.x + f.width);
+        EXPECT_FLOAT_EQ(m.y, f.y + f.height / 2);
+        EXPECT_FLOAT_EQ(m.width, -f.width);
+    }
+    EXPECT_THROW(OrbTextureAtlas(OrbPixelRGBA, 20, 16, 4), OrbTextureException);
+    EXPECT_THROW(OrbTextureAtlas(OrbPixelRGBA, 16, 16, 0), OrbTextureException);
 }
 
 // Texture tests that need a GL context, in a small window.
