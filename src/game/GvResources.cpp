@@ -57,13 +57,16 @@ std::unique_ptr<OrbTextureSet> frames(GvArtSet set, int wrap) {
 }
 
 // The images whose frames share the sprite atlas, in compositing order; the
-// atlas holds their frames one image after the other.
-constexpr GvImage kSpriteImages[] = {GvImage::bomb,    GvImage::boulder,   GvImage::diamond,
-                                     GvImage::firefly, GvImage::butterfly, GvImage::voodooDoll,
-                                     GvImage::player};
+// atlas holds their frames one image after the other. Dirt comes between the
+// explosion and the bomb, so the explosion's layer is drawn in a call of its own.
+constexpr GvImage kSpriteImages[] = {GvImage::explosion,  GvImage::bomb,    GvImage::boulder,
+                                     GvImage::diamond,    GvImage::firefly, GvImage::butterfly,
+                                     GvImage::voodooDoll, GvImage::player};
 
 GvArtSet artSetOf(GvImage image) {
     switch (image) {
+    case GvImage::explosion:
+        return GvArtSet::Explosion;
     case GvImage::bomb:
         return GvArtSet::Bomb;
     case GvImage::boulder:
@@ -114,9 +117,7 @@ GvResources::GvResources() {
             GvWorldRenderer::Sheet{nullptr, spriteFrames, count, 0};
         spriteFrames += count;
     }
-    const GvArtFrames explosion = GvArt::frames(GvArtSet::Explosion);
     sprites_ = std::make_unique<OrbTextureAtlas>(OrbPixelRGBA, 128, 128, spriteFrames);
-    explosion_ = std::make_unique<OrbTextureAtlas>(OrbPixelRGBA, 128, 128, explosion.count);
     auto spritesFrom = [&](GvImage image) {
         framesInto(artSetOf(image), *sprites_,
                    images.sheets[static_cast<std::size_t>(image)].first);
@@ -139,7 +140,7 @@ GvResources::GvResources() {
     brickWall_ = frames(GvArtSet::BrickWall, OrbWrapRepeat);
     spritesFrom(GvImage::diamond);
     dirt_ = frames(GvArtSet::Dirt, OrbWrapRepeat);
-    framesInto(GvArtSet::Explosion, *explosion_, 0);
+    spritesFrom(GvImage::explosion);
     spritesFrom(GvImage::firefly);
     panelEdge_ = picture(GvArtImage::PanelEdge, OrbWrapClamp, OrbWrapClamp);
     spritesFrom(GvImage::player);
@@ -167,8 +168,6 @@ GvResources::GvResources() {
         sheet.atlas = sprites_.get();
         sheet.layer = layer++;
     }
-    images.sheets[static_cast<std::size_t>(GvImage::explosion)] =
-        GvWorldRenderer::Sheet{explosion_.get(), 0, explosion.count, 0};
     images.voodooDoll = voodooDoll_.get();
     images.sparkle = sparkle_.get();
     renderer_ = std::make_unique<GvWorldRenderer>(images);
@@ -215,7 +214,6 @@ void GvResources::setUpGraphics(int width, int height) {
     buttons_->acquire();
     brickWall_->acquire();
     dirt_->acquire();
-    explosion_->acquire();
     panelEdge_->acquire();
     ramp_->acquire();
     scroller_->acquire();
@@ -239,7 +237,6 @@ void GvResources::releaseGraphics() {
     buttons_->release();
     brickWall_->release();
     dirt_->release();
-    explosion_->release();
     panelEdge_->release();
     ramp_->release();
     scroller_->release();

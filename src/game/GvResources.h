@@ -21,10 +21,10 @@ class OrbTextureSet;
 // objects, cave previews and the title backdrop. The pictures are built (inflated)
 // once at construction and stay in memory; `setUpGraphics` and `releaseGraphics`
 // bring them to and from a GL context, so a lost context costs only a re-upload.
-// The frames of the free-standing sprites (bomb, boulder, diamond, firefly,
-// butterfly, voodoo doll, player) share one atlas and the explosion's frames
-// another, so that a pass draws each of them in one call; tiles that repeat
-// across runs keep a texture per frame.
+// The frames of the free-standing pictures (explosion, bomb, boulder, diamond,
+// firefly, butterfly, voodoo doll, player) share one atlas, so that a pass draws
+// them in two calls (dirt comes between the explosion and the rest); tiles that
+// repeat across runs keep a texture per frame.
 class GvResources : OrbUncopyable {
 public:
     // Size of the cave preview targets of the start box.
@@ -116,7 +116,6 @@ private:
     std::unique_ptr<OrbTexture> solid_;
     std::unique_ptr<OrbTexture> logo_;
     std::unique_ptr<OrbTextureAtlas> sprites_;
-    std::unique_ptr<OrbTextureAtlas> explosion_;
     std::unique_ptr<OrbTextureSet> amoeba_;
     std::unique_ptr<OrbTextureSet> buttons_;
     std::unique_ptr<OrbTextureSet> brickWall_;

@@ -253,9 +253,19 @@ int GvWorldRenderer::flushAll() {
     };
     for (int i = 0; i < kImageCount; ++i) {
         const auto image = static_cast<GvImage>(i);
-        if (OrbTextureAtlas* atlas = images_.sheets[static_cast<std::size_t>(i)].atlas) {
-            // All layers at once: the other images of the atlas find it empty.
-            flushOne(atlas);
+        const Sheet& sheet = images_.sheets[static_cast<std::size_t>(i)];
+        if (sheet.atlas != nullptr) {
+            // This image's layer and those of the images right after it in the
+            // same atlas, in one call.
+            int last = sheet.layer;
+            while (i + 1 < kImageCount &&
+                   images_.sheets[static_cast<std::size_t>(i + 1)].atlas == sheet.atlas) {
+                ++i;
+                last = std::max(last, images_.sheets[static_cast<std::size_t>(i)].layer);
+            }
+            if (sheet.atlas->flushLayers(sheet.layer, last)) {
+                ++calls;
+            }
         } else if (image == GvImage::voodooDoll) {
             flushOne(images_.voodooDoll);
         } else if (image == GvImage::sparkle) {

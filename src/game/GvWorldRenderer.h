@@ -26,9 +26,9 @@ class GvWorldRenderer : OrbUncopyable {
 public:
     // Frames of an image held in an atlas: `count` frames from `first` on,
     // batched in `layer`. Only for images whose texture coordinates stay within
-    // a frame, that is neither tiled nor drawn in runs or filler bands. Images sharing an atlas
-    // must follow each other in the compositing order, their layers rising in that order: the atlas
-    // is drawn in one call at the turn of the first of them.
+    // a frame, that is neither tiled nor drawn in runs or filler bands. Layers
+    // of an atlas rise in compositing order; the images of an atlas that follow
+    // each other in that order are drawn together in one call.
     struct Sheet {
         OrbTextureAtlas* atlas = nullptr;
         int first = 0;

@@ -70,16 +70,21 @@ int OrbTexture::bytesPerPixel(int format) {
     }
 }
 
-void OrbTexture::initSize(int format, int width, int height) {
+std::size_t OrbTexture::byteSize(int format, int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+           static_cast<std::size_t>(bytesPerPixel(format));
+}
+
+void OrbTexture::initSize(int format, int width, int height, bool blank) {
     if (width <= 0 || height <= 0) {
         throw OrbTextureException();
     }
     format_ = format;
     width_ = width;
     height_ = height;
-    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                       static_cast<std::size_t>(bytesPerPixel(format)),
-                   0);
+    if (blank) {
+        pixels_.assign(byteSize(format, width, height), 0);
+    }
 }
 
 OrbTexture::OrbTexture(const unsigned char* data, int format, int width, int height, int wrapS,
@@ -102,8 +107,9 @@ OrbTexture::OrbTexture(std::size_t compressedLength, const unsigned char* compre
                        bool mipmaps)
     : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
       mipmaps_(mipmaps) {
-    initSize(format, width, height);
-    pixels_ = inflate(compressed, compressedLength, pixels_.size());
+    // The inflated stream becomes the pixels: no blank image to fill first.
+    initSize(format, width, height, false);
+    pixels_ = inflate(compressed, compressedLength, byteSize(format, width, height));
 }
 
 OrbTexture::OrbTexture(const unsigned char* data, int format, int sourceWidth, int x, int y,
@@ -313,22 +319,29 @@ int OrbTexture::batchedIndexCount() const {
 }
 
 void OrbTexture::flush() {
-    // The quads of all layers in layer order, copied together only when more
+    flushLayers(0, static_cast<int>(layers_.size()) - 1);
+}
+
+bool OrbTexture::flushLayers(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(layers_.size()) - 1);
+    // The quads of the layers in layer order, copied together only when more
     // than one layer has any.
     const std::vector<std::uint32_t>* indices = nullptr;
     int used = 0;
-    for (const auto& layer : layers_) {
-        if (!layer.empty()) {
-            indices = &layer;
+    for (int n = first; n <= last; ++n) {
+        if (!layers_[static_cast<std::size_t>(n)].empty()) {
+            indices = &layers_[static_cast<std::size_t>(n)];
             ++used;
         }
     }
     if (used == 0) {
-        return;
+        return false;
     }
     if (used > 1) {
         merged_.clear();
-        for (const auto& layer : layers_) {
+        for (int n = first; n <= last; ++n) {
+            const auto& layer = layers_[static_cast<std::size_t>(n)];
             merged_.insert(merged_.end(), layer.begin(), layer.end());
         }
         indices = &merged_;
@@ -344,8 +357,12 @@ void OrbTexture::flush() {
     glVertexPointer(2, GL_FLOAT, stride, vertices_.data() + kPositionOffset);
     glDrawElements(GL_QUADS, static_cast<GLsizei>(indices->size()), GL_UNSIGNED_INT,
                    indices->data());
-    vertices_.clear();
-    for (auto& layer : layers_) {
-        layer.clear();
+    for (int n = first; n <= last; ++n) {
+        layers_[static_cast<std::size_t>(n)].clear();
     }
+    // The vertices are shared by all layers: kept until the last one is drawn.
+    if (std::all_of(layers_.begin(), layers_.end(), [](const auto& l) { return l.empty(); })) {
+        vertices_.clear();
+    }
+    return true;
 }

@@ -90,6 +90,9 @@ public:
     // drawn in order, quads within a layer in the order they were added.
     void setLayerCount(int count);
     void useLayer(int n) { layer_ = n; }
+    // Draws only layers first..last (inclusive) in one call and empties them;
+    // answers whether anything was drawn. The other layers stay batched.
+    bool flushLayers(int first, int last);
     int layerCount() const { return static_cast<int>(layers_.size()); }
 
     // Inflates a zlib stream into exactly `size` bytes or throws
@@ -123,7 +126,8 @@ protected:
     bool mipmaps_;
 
 private:
-    void initSize(int format, int width, int height);
+    static std::size_t byteSize(int format, int width, int height);
+    void initSize(int format, int width, int height, bool blank = true);
     void addRotatedQuad(const OrbRect& rect, const std::array<OrbPoint, 4>& uvs,
                         const OrbColor& colour, float rotation);
 
