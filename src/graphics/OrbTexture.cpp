@@ -175,11 +175,73 @@ void OrbTexture::upload() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const GLenum format = glFormat(format_);
     if (mipmaps_) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), width_, height_, format,
-                          GL_UNSIGNED_BYTE, pixels_.data());
+        uploadWithMipmaps(pixels_.data(), format_, width_, height_);
     } else {
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width_, height_, 0, format,
                      GL_UNSIGNED_BYTE, pixels_.data());
+    }
+}
+
+std::vector<unsigned char> OrbTexture::halved(const unsigned char* pixels, int format, int width,
+                                              int height) {
+    const int bpp = bytesPerPixel(format);
+    const int w = std::max(width / 2, 1);
+    const int h = std::max(height / 2, 1);
+    std::vector<unsigned char> out(static_cast<std::size_t>(w) * h * bpp);
+    const std::size_t row = static_cast<std::size_t>(width) * bpp;
+    if (width == 1 || height == 1) {
+        // A line halves along its length: the mean of each pair, rounded down.
+        const std::size_t step = width == 1 ? row : static_cast<std::size_t>(bpp);
+        for (int i = 0; i < w * h; ++i) {
+            const unsigned char* a = pixels + static_cast<std::size_t>(i) * 2 * step;
+            for (int c = 0; c < bpp; ++c) {
+                out[static_cast<std::size_t>(i) * bpp + c] =
+                    static_cast<unsigned char>((a[c] + a[step + c]) / 2);
+            }
+        }
+        return out;
+    }
+    // Each pixel is the rounded mean of a 2 x 2 block, as GLU's builder makes it.
+    unsigned char* d = out.data();
+    for (int y = 0; y < h; ++y) {
+        const unsigned char* top = pixels + static_cast<std::size_t>(2 * y) * row;
+        const unsigned char* bottom = top + row;
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < bpp; ++c) {
+                *d++ = static_cast<unsigned char>(
+                    (top[c] + top[bpp + c] + bottom[c] + bottom[bpp + c] + 2) / 4);
+            }
+            top += 2 * bpp;
+            bottom += 2 * bpp;
+        }
+    }
+    return out;
+}
+
+void OrbTexture::uploadWithMipmaps(const unsigned char* pixels, int format, int width, int height) {
+    const GLenum glFormatValue = glFormat(format);
+    const auto powerOfTwo = [](int n) { return n > 0 && (n & (n - 1)) == 0; };
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    // GLU's builder also rescales odd sizes and shrinks what the driver cannot
+    // take; the game's own pictures never need that, so the chain is built here
+    // by the same averaging, without the builder's detours through conversions.
+    if (!powerOfTwo(width) || !powerOfTwo(height) || width > largest || height > largest) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(glFormatValue), width, height,
+                          glFormatValue, GL_UNSIGNED_BYTE, pixels);
+        return;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(glFormatValue), width, height, 0,
+                 glFormatValue, GL_UNSIGNED_BYTE, pixels);
+    std::vector<unsigned char> level;
+    const unsigned char* source = pixels;
+    for (int n = 1; width > 1 || height > 1; ++n) {
+        level = halved(source, format, width, height);
+        width = std::max(width / 2, 1);
+        height = std::max(height / 2, 1);
+        glTexImage2D(GL_TEXTURE_2D, n, static_cast<GLint>(glFormatValue), width, height, 0,
+                     glFormatValue, GL_UNSIGNED_BYTE, level.data());
+        source = level.data();
     }
 }
 

@@ -110,8 +110,15 @@ public:
     int batchedIndexCount() const;
     const std::vector<float>& batchedVertices() const { return vertices_; }
 
+    // One mipmap level down: the pixels of a level half as wide and high (a
+    // side of 1 stays 1), each the mean of the pixels it covers.
+    static std::vector<unsigned char> halved(const unsigned char* pixels, int format, int width,
+                                             int height);
+
 protected:
     void upload();
+    // Uploads level 0 and every mipmap level below it into the bound texture.
+    static void uploadWithMipmaps(const unsigned char* pixels, int format, int width, int height);
 
     int useCount_ = 0;
     unsigned glName_ = 0;

@@ -7,6 +7,7 @@
 
 #include "GlTestWindow.h"
 
+#include <GL/glu.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -326,6 +327,58 @@ TEST_F(OrbTextureGl, LaterLayersCoverEarlierOnesWhateverTheOrderOfAdding) {
     EXPECT_EQ(rgbAt(pixels, width, 25, 25), 0x00ff00u);
     EXPECT_EQ(rgbAt(pixels, width, 5, 5), 0xff0000u);
     solid.release();
+}
+
+// Every mipmap level of the bound texture, read back.
+static std::vector<std::vector<unsigned char>> levelsOf(unsigned name, GLenum format, int bpp) {
+    std::vector<std::vector<unsigned char>> levels;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int level = 0;; ++level) {
+        GLint w = 0;
+        GLint h = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
+        if (w == 0 || h == 0) {
+            return levels;
+        }
+        levels.emplace_back(static_cast<std::size_t>(w) * h * bpp);
+        glGetTexImage(GL_TEXTURE_2D, level, format, GL_UNSIGNED_BYTE, levels.back().data());
+    }
+}
+
+TEST_F(OrbTextureGl, MipmapsAreThoseOfTheGluBuilder) {
+    struct Case {
+        int format;
+        GLenum gl;
+        int width, height;
+    };
+    for (const Case& c :
+         {Case{OrbPixelRGBA, GL_RGBA, 16, 16}, Case{OrbPixelRGBA, GL_RGBA, 32, 4},
+          Case{OrbPixelLuminanceAlpha, GL_LUMINANCE_ALPHA, 2, 16},
+          Case{OrbPixelAlpha, GL_ALPHA, 8, 1}, Case{OrbPixelRGBA, GL_RGBA, 12, 4}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const int bpp = OrbTexture::bytesPerPixel(c.format);
+        std::vector<unsigned char> pixels(static_cast<std::size_t>(c.width) * c.height * bpp);
+        std::uint32_t seed = 12345;
+        for (unsigned char& p : pixels) {
+            seed = seed * 69069u + 41u;
+            p = static_cast<unsigned char>(seed >> 24);
+        }
+        OrbTexture ours(pixels.data(), c.format, c.width, c.height);
+        ours.acquire();
+        GLuint glu = 0;
+        glGenTextures(1, &glu);
+        glBindTexture(GL_TEXTURE_2D, glu);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(c.gl), c.width, c.height, c.gl,
+                          GL_UNSIGNED_BYTE, pixels.data());
+        const auto expected = levelsOf(glu, c.gl, bpp);
+        EXPECT_GT(expected.size(), 2u);
+        EXPECT_EQ(levelsOf(ours.glName(), c.gl, bpp), expected);
+        glDeleteTextures(1, &glu);
+        ours.release();
+    }
 }
 
 TEST_F(OrbTextureGl, RenderTargetReadsItsDrawingBack) {
