@@ -2,9 +2,11 @@
 
 #include "graphics/GvArt.h"
 #include "graphics/GvFont.h"
+#include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbRenderToTexture.h"
 #include "graphics/OrbTexture.h"
+#include "graphics/OrbTextureAtlas.h"
 #include "graphics/OrbTextureSet.h"
 #include "levelpack/GvCaveDef.h"
 #include "levelpack/GvLevelPack.h"
@@ -55,6 +57,48 @@ std::unique_ptr<OrbTextureSet> frames(GvArtSet set, int wrap) {
     return result;
 }
 
+// The images whose frames share the sprite atlas, in compositing order; the
+// atlas holds their frames one image after the other. Dirt comes between the
+// explosion and the bomb, so the explosion's layer is drawn in a call of its own.
+constexpr GvImage kSpriteImages[] = {GvImage::explosion,  GvImage::bomb,    GvImage::boulder,
+                                     GvImage::diamond,    GvImage::firefly, GvImage::butterfly,
+                                     GvImage::voodooDoll, GvImage::player};
+
+GvArtSet artSetOf(GvImage image) {
+    switch (image) {
+    case GvImage::explosion:
+        return GvArtSet::Explosion;
+    case GvImage::bomb:
+        return GvArtSet::Bomb;
+    case GvImage::boulder:
+        return GvArtSet::Boulder;
+    case GvImage::diamond:
+        return GvArtSet::Diamond;
+    case GvImage::firefly:
+        return GvArtSet::Firefly;
+    case GvImage::butterfly:
+        return GvArtSet::Butterfly;
+    default:
+        return GvArtSet::Player;
+    }
+}
+
+// The frames of a set, inflated one by one into the atlas from `first` on.
+void framesInto(GvArtSet set, OrbTextureAtlas& atlas, int first) {
+    const GvArtFrames f = GvArt::frames(set);
+    if (pixelFormat(f.format) != atlas.format() || f.width != atlas.frameWidth() ||
+        f.height != atlas.frameHeight()) {
+        throw OrbCorruptDataTextureException();
+    }
+    const std::size_t size = static_cast<std::size_t>(f.width) *
+                             static_cast<std::size_t>(f.height) *
+                             static_cast<std::size_t>(GvArt::bytesPerPixel(f.format));
+    for (int i = 0; i < f.count; ++i) {
+        const OrbEmbeddedData& d = f.frames[i];
+        atlas.setFrame(first + i, OrbTexture::inflate(d.bytes, d.compressedSize, size).data());
+    }
+}
+
 // The cave's size as shown: its visible rectangle when it has one.
 std::pair<int, int> shownSize(const GvCaveDef& cave) {
     if (cave.has_visible_area && cave.visible_width > 0 && cave.visible_height > 0) {
@@ -66,6 +110,20 @@ std::pair<int, int> shownSize(const GvCaveDef& cave) {
 } // namespace
 
 GvResources::GvResources() {
+    GvWorldRenderer::Images images;
+    int spriteFrames = 0;
+    for (const GvImage image : kSpriteImages) {
+        const int count = image == GvImage::voodooDoll ? 1 : GvArt::frames(artSetOf(image)).count;
+        images.sheets[static_cast<std::size_t>(image)] =
+            GvWorldRenderer::Sheet{nullptr, spriteFrames, count, 0};
+        spriteFrames += count;
+    }
+    sprites_ = std::make_unique<OrbTextureAtlas>(OrbPixelRGBA, 128, 128, spriteFrames);
+    auto spritesFrom = [&](GvImage image) {
+        framesInto(artSetOf(image), *sprites_,
+                   images.sheets[static_cast<std::size_t>(image)].first);
+    };
+
     // Built in this order so that a damaged picture is met at the same point on
     // every start.
     font_ = std::make_unique<GvFont>(GvArt::image(GvArtImage::Font).data);
@@ -76,17 +134,17 @@ GvResources::GvResources() {
                                      OrbFilterNearest, OrbFilterNearestMipmapNearest, true);
     logo_ = picture(GvArtImage::Logo, OrbWrapClamp, OrbWrapClamp);
     amoeba_ = frames(GvArtSet::Amoeba, OrbWrapRepeat);
-    bomb_ = frames(GvArtSet::Bomb, OrbWrapClamp);
-    boulder_ = frames(GvArtSet::Boulder, OrbWrapClamp);
-    butterfly_ = frames(GvArtSet::Butterfly, OrbWrapClamp);
+    spritesFrom(GvImage::bomb);
+    spritesFrom(GvImage::boulder);
+    spritesFrom(GvImage::butterfly);
     buttons_ = frames(GvArtSet::Button, OrbWrapClamp);
     brickWall_ = frames(GvArtSet::BrickWall, OrbWrapRepeat);
-    diamond_ = frames(GvArtSet::Diamond, OrbWrapClamp);
+    spritesFrom(GvImage::diamond);
     dirt_ = frames(GvArtSet::Dirt, OrbWrapRepeat);
-    explosion_ = frames(GvArtSet::Explosion, OrbWrapClamp);
-    firefly_ = frames(GvArtSet::Firefly, OrbWrapClamp);
+    spritesFrom(GvImage::explosion);
+    spritesFrom(GvImage::firefly);
     panelEdge_ = picture(GvArtImage::PanelEdge, OrbWrapClamp, OrbWrapClamp);
-    player_ = frames(GvArtSet::Player, OrbWrapClamp);
+    spritesFrom(GvImage::player);
     ramp_ = picture(GvArtImage::Ramp, OrbWrapClamp, OrbWrapClamp);
     scroller_ = picture(GvArtImage::Scroller, OrbWrapClampToEdge, OrbWrapClampToEdge);
     slime_ = frames(GvArtSet::Slime, OrbWrapRepeat);
@@ -94,10 +152,22 @@ GvResources::GvResources() {
     squareEdge_ = picture(GvArtImage::SquareEdge, OrbWrapClampToEdge, OrbWrapClampToEdge);
     steelWall_ = frames(GvArtSet::SteelWall, OrbWrapRepeat);
     voodooDoll_ = picture(GvArtImage::VoodooDoll, OrbWrapClamp, OrbWrapClamp);
+    if (voodooDoll_->format() != OrbPixelRGBA || voodooDoll_->width() != 128 ||
+        voodooDoll_->height() != 128) {
+        throw OrbCorruptDataTextureException();
+    }
+    sprites_->setFrame(images.sheets[static_cast<std::size_t>(GvImage::voodooDoll)].first,
+                       voodooDoll_->pixels().data());
 
-    GvWorldRenderer::Images images;
     for (int i = 0; i < kImageCount; ++i) {
         images.sets[static_cast<std::size_t>(i)] = imageSet(static_cast<GvImage>(i));
+    }
+    // Each sprite image gets a layer of its own, rising in compositing order.
+    int layer = 0;
+    for (const GvImage image : kSpriteImages) {
+        GvWorldRenderer::Sheet& sheet = images.sheets[static_cast<std::size_t>(image)];
+        sheet.atlas = sprites_.get();
+        sheet.layer = layer++;
     }
     images.voodooDoll = voodooDoll_.get();
     images.sparkle = sparkle_.get();
@@ -119,22 +189,8 @@ GvResources::~GvResources() = default;
 
 OrbTextureSet* GvResources::imageSet(GvImage image) const {
     switch (image) {
-    case GvImage::explosion:
-        return explosion_.get();
     case GvImage::dirt:
         return dirt_.get();
-    case GvImage::bomb:
-        return bomb_.get();
-    case GvImage::boulder:
-        return boulder_.get();
-    case GvImage::diamond:
-        return diamond_.get();
-    case GvImage::firefly:
-        return firefly_.get();
-    case GvImage::butterfly:
-        return butterfly_.get();
-    case GvImage::player:
-        return player_.get();
     case GvImage::amoeba:
         return amoeba_.get();
     case GvImage::slime:
@@ -148,6 +204,11 @@ OrbTextureSet* GvResources::imageSet(GvImage image) const {
     }
 }
 
+int GvResources::frameCount(GvImage image) const {
+    const int i = static_cast<int>(image);
+    return i >= 0 && i < kImageCount ? renderer_->counts()[static_cast<std::size_t>(i)] : 0;
+}
+
 OrbColor GvResources::makeColour(float r, float g, float b, float a) {
     return GvUiColours::make(r, g, b, a);
 }
@@ -159,17 +220,11 @@ void GvResources::setUpGraphics(int width, int height) {
     solid_->acquire();
     logo_->acquire();
     amoeba_->acquire();
-    bomb_->acquire();
-    boulder_->acquire();
-    butterfly_->acquire();
+    sprites_->acquire();
     buttons_->acquire();
     brickWall_->acquire();
-    diamond_->acquire();
     dirt_->acquire();
-    explosion_->acquire();
-    firefly_->acquire();
     panelEdge_->acquire();
-    player_->acquire();
     ramp_->acquire();
     scroller_->acquire();
     slime_->acquire();
@@ -188,17 +243,11 @@ void GvResources::releaseGraphics() {
     solid_->release();
     logo_->release();
     amoeba_->release();
-    bomb_->release();
-    boulder_->release();
-    butterfly_->release();
+    sprites_->release();
     buttons_->release();
     brickWall_->release();
-    diamond_->release();
     dirt_->release();
-    explosion_->release();
-    firefly_->release();
     panelEdge_->release();
-    player_->release();
     ramp_->release();
     scroller_->release();
     slime_->release();
@@ -262,8 +311,8 @@ void GvResources::drawBackdrop(int frame, float phase, float brightness) {
     const float bottom = canvas.y;
     const float left = canvas.x;
     const OrbColor colour{brightness, brightness, brightness, 1.0f};
-    const int boulders = boulder_->size();
-    const int diamonds = diamond_->size();
+    const int boulders = frameCount(GvImage::boulder);
+    const int diamonds = frameCount(GvImage::diamond);
     // Row j (0 = the row at the top edge) carries the number frame - j; one row
     // above it is half scrolled in.
     for (int j = -1;; ++j) {
@@ -293,18 +342,15 @@ void GvResources::drawBackdrop(int frame, float phase, float brightness) {
             if ((u & 1u) != 0) {
                 if (diamonds > 0) {
                     const auto t = GvFrameChoice::diamond(angle, diamonds);
-                    (*diamond_)[GvFrameChoice::clampFrame(t.frame, diamonds)].addQuad(quad, colour,
-                                                                                      t.rotation);
+                    renderer_->drawFrame(GvImage::diamond, t.frame, quad, colour, t.rotation);
                 }
             } else if (boulders > 0) {
                 const auto t = GvFrameChoice::boulder(angle, boulders);
-                (*boulder_)[GvFrameChoice::clampFrame(t.frame, boulders)].addQuad(quad, colour,
-                                                                                  t.rotation);
+                renderer_->drawFrame(GvImage::boulder, t.frame, quad, colour, t.rotation);
             }
         }
     }
-    boulder_->flush();
-    diamond_->flush();
+    renderer_->flushAll();
 }
 
 std::unique_ptr<OrbRenderToTexture> GvResources::makePreviewTarget() {

@@ -15,12 +15,17 @@ class GvLevelPack;
 class GvWorld;
 class OrbRenderToTexture;
 class OrbTexture;
+class OrbTextureAtlas;
 class OrbTextureSet;
 
 // Every picture of the game, the four projections and the drawing of world
 // objects, cave previews and the title backdrop. The pictures are built (inflated)
 // once at construction and stay in memory; `setUpGraphics` and `releaseGraphics`
 // bring them to and from a GL context, so a lost context costs only a re-upload.
+// The frames of the free-standing pictures (explosion, bomb, boulder, diamond,
+// firefly, butterfly, voodoo doll, player) share one atlas, so that a pass draws
+// them in two calls (dirt comes between the explosion and the rest); tiles that
+// repeat across runs keep a texture per frame.
 class GvResources : OrbUncopyable {
 public:
     // Size of the cave preview targets of the start box.
@@ -91,8 +96,11 @@ public:
     OrbTextureSet& buttons() { return *buttons_; }
     // The pictures the menus' controls draw with.
     const GvUiResources& ui() const { return ui_; }
-    // The frames of a world image; null for the single images.
+    // The frames of a world image kept as a set of textures; null for the single
+    // images and for the images drawn from an atlas.
     OrbTextureSet* imageSet(GvImage image) const;
+    // The number of frames of a world image, wherever they are kept.
+    int frameCount(GvImage image) const;
 
 private:
     // Sets the drawing canvas to the cave area of a preview target.
@@ -110,18 +118,12 @@ private:
     std::unique_ptr<OrbTexture> divider_;
     std::unique_ptr<OrbTexture> solid_;
     std::unique_ptr<OrbTexture> logo_;
+    std::unique_ptr<OrbTextureAtlas> sprites_;
     std::unique_ptr<OrbTextureSet> amoeba_;
-    std::unique_ptr<OrbTextureSet> bomb_;
-    std::unique_ptr<OrbTextureSet> boulder_;
-    std::unique_ptr<OrbTextureSet> butterfly_;
     std::unique_ptr<OrbTextureSet> buttons_;
     std::unique_ptr<OrbTextureSet> brickWall_;
-    std::unique_ptr<OrbTextureSet> diamond_;
     std::unique_ptr<OrbTextureSet> dirt_;
-    std::unique_ptr<OrbTextureSet> explosion_;
-    std::unique_ptr<OrbTextureSet> firefly_;
     std::unique_ptr<OrbTexture> panelEdge_;
-    std::unique_ptr<OrbTextureSet> player_;
     std::unique_ptr<OrbTexture> ramp_;
     std::unique_ptr<OrbTexture> scroller_;
     std::unique_ptr<OrbTextureSet> slime_;

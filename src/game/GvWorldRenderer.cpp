@@ -1,6 +1,7 @@
 #include "game/GvWorldRenderer.h"
 
 #include "graphics/OrbTexture.h"
+#include "graphics/OrbTextureAtlas.h"
 #include "graphics/OrbTextureSet.h"
 #include "sim/GvDiamondObject.h"
 #include "sim/GvExplosionObject.h"
@@ -48,6 +49,15 @@ GvWorldRenderer::GvWorldRenderer(const Images& images) : images_(images) {
     }
     counts_[static_cast<int>(GvImage::voodooDoll)] = images_.voodooDoll != nullptr ? 1 : 0;
     counts_[static_cast<int>(GvImage::sparkle)] = images_.sparkle != nullptr ? 1 : 0;
+    for (int i = 0; i < kImageCount; ++i) {
+        const Sheet& sheet = images_.sheets[static_cast<std::size_t>(i)];
+        if (sheet.atlas != nullptr) {
+            counts_[static_cast<std::size_t>(i)] = sheet.count;
+            if (sheet.layer >= sheet.atlas->layerCount()) {
+                sheet.atlas->setLayerCount(sheet.layer + 1);
+            }
+        }
+    }
 }
 
 OrbColor GvWorldRenderer::sparkleColour() {
@@ -69,28 +79,53 @@ bool GvWorldRenderer::wrapsVertically(const GvWorld& world) {
             world.wrap == GvWrapMode::stepped);
 }
 
-OrbTexture* GvWorldRenderer::texture(const GvLook& look) const {
-    switch (look.image) {
-    case GvImage::none:
-        return nullptr;
-    case GvImage::voodooDoll:
-        return images_.voodooDoll;
-    case GvImage::sparkle:
-        return images_.sparkle;
-    default:
-        break;
+GvWorldRenderer::Destination GvWorldRenderer::destination(GvImage image, int frame) const {
+    if (image == GvImage::none) {
+        return {};
     }
-    OrbTextureSet* set = images_.sets[static_cast<std::size_t>(look.image)];
+    const Sheet& sheet = images_.sheets[static_cast<std::size_t>(image)];
+    if (sheet.atlas != nullptr) {
+        if (sheet.count <= 0) {
+            return {};
+        }
+        return Destination{sheet.atlas, sheet.layer, sheet.atlas,
+                           sheet.first + GvFrameChoice::clampFrame(frame, sheet.count)};
+    }
+    if (image == GvImage::voodooDoll) {
+        return Destination{images_.voodooDoll};
+    }
+    if (image == GvImage::sparkle) {
+        return Destination{images_.sparkle};
+    }
+    OrbTextureSet* set = images_.sets[static_cast<std::size_t>(image)];
     if (set == nullptr || set->size() == 0) {
-        return nullptr;
+        return {};
     }
-    return &(*set)[GvFrameChoice::clampFrame(look.frame, set->size())];
+    return Destination{&(*set)[GvFrameChoice::clampFrame(frame, set->size())]};
+}
+
+void GvWorldRenderer::addQuad(const Destination& to, const OrbRect& quad, const OrbRect& tex,
+                              const OrbColor& colour, float rotation) {
+    to.texture->useLayer(to.layer);
+    if (to.atlas != nullptr) {
+        to.texture->addQuad(quad, to.atlas->mapToFrame(to.atlasFrame, tex), colour, rotation);
+    } else {
+        to.texture->addQuad(quad, tex, colour, rotation);
+    }
+}
+
+void GvWorldRenderer::drawFrame(GvImage image, int frame, const OrbRect& quad,
+                                const OrbColor& colour, float rotation) {
+    const Destination to = destination(image, frame);
+    if (to.texture != nullptr) {
+        addQuad(to, quad, OrbRect{0, 0, 1, 1}, colour, rotation);
+    }
 }
 
 void GvWorldRenderer::drawLook(const GvLook& look, const GvObject& object, const OrbColor& colour,
                                float x, float y, int gridCol, int gridRow, bool plain) {
-    OrbTexture* target = texture(look);
-    if (target == nullptr) {
+    const Destination target = destination(look.image, look.frame);
+    if (target.texture == nullptr) {
         return;
     }
     const float sx = plain ? 0.0f : object.shiftX();
@@ -125,12 +160,13 @@ void GvWorldRenderer::drawLook(const GvLook& look, const GvObject& object, const
                           tex.height * (1.0f - b - t)};
         }
     }
-    target->addQuad(quad, tex, colour, plain ? 0.0f : look.rotation);
+    addQuad(target, quad, tex, colour, plain ? 0.0f : look.rotation);
 }
 
 void GvWorldRenderer::drawSparkles(const GvObject& object, const GvLook& look, float brightness,
                                    float cx, float cy) {
-    if (images_.sparkle == nullptr) {
+    const Destination sparkle = destination(GvImage::sparkle, 0);
+    if (sparkle.texture == nullptr) {
         return;
     }
     if (object.kind() == GvObjectKind::diamond) {
@@ -152,13 +188,14 @@ void GvWorldRenderer::drawSparkles(const GvObject& object, const GvLook& look, f
         const OrbColor base = sparkleColour();
         const OrbColor colour{base.r * brightness, base.g * brightness, base.b * brightness,
                               base.a};
-        images_.sparkle->addQuad(centredSquare(px, py, side), colour, diamond.sparkle_angle);
+        addQuad(sparkle, centredSquare(px, py, side), OrbRect{0, 0, 1, 1}, colour,
+                diamond.sparkle_angle);
     } else if (object.kind() == GvObjectKind::magic_wall) {
         const OrbColor colour{brightness, brightness, brightness, 1.0f};
         for (const auto& s : static_cast<const GvMagicWallObject&>(object).sparkles) {
             if (s.size > 0.0f) {
-                images_.sparkle->addQuad(centredSquare(cx + s.x, cy + s.y, 2.0f * s.size), colour,
-                                         s.angle);
+                addQuad(sparkle, centredSquare(cx + s.x, cy + s.y, 2.0f * s.size),
+                        OrbRect{0, 0, 1, 1}, colour, s.angle);
             }
         }
     }
@@ -193,8 +230,8 @@ void GvWorldRenderer::drawRun(const GvWorld& world, const GvObject& object, int 
         return;
     }
     const GvLook look = GvFrameChoice::look(object, world, counts_, false);
-    OrbTexture* target = texture(look);
-    if (target == nullptr) {
+    const Destination target = destination(look.image, look.frame);
+    if (target.texture == nullptr) {
         return;
     }
     const float n = static_cast<float>(count);
@@ -202,7 +239,8 @@ void GvWorldRenderer::drawRun(const GvWorld& world, const GvObject& object, int 
     const OrbRect tex = look.tiled
                             ? OrbRect{parityOffset(gridCol), parityOffset(gridRow), 0.5f * n, 0.5f}
                             : OrbRect{0.0f, 0.0f, n, 1.0f};
-    target->addQuad(quad, tex, OrbColor{brightness, brightness, brightness, object.opacity()});
+    addQuad(target, quad, tex, OrbColor{brightness, brightness, brightness, object.opacity()},
+            0.0f);
 }
 
 int GvWorldRenderer::flushAll() {
@@ -215,7 +253,20 @@ int GvWorldRenderer::flushAll() {
     };
     for (int i = 0; i < kImageCount; ++i) {
         const auto image = static_cast<GvImage>(i);
-        if (image == GvImage::voodooDoll) {
+        const Sheet& sheet = images_.sheets[static_cast<std::size_t>(i)];
+        if (sheet.atlas != nullptr) {
+            // This image's layer and those of the images right after it in the
+            // same atlas, in one call.
+            int last = sheet.layer;
+            while (i + 1 < kImageCount &&
+                   images_.sheets[static_cast<std::size_t>(i + 1)].atlas == sheet.atlas) {
+                ++i;
+                last = std::max(last, images_.sheets[static_cast<std::size_t>(i)].layer);
+            }
+            if (sheet.atlas->flushLayers(sheet.layer, last)) {
+                ++calls;
+            }
+        } else if (image == GvImage::voodooDoll) {
             flushOne(images_.voodooDoll);
         } else if (image == GvImage::sparkle) {
             flushOne(images_.sparkle);
@@ -414,8 +465,8 @@ void GvWorldRenderer::fillerQuad(const GvWorld& world, int type, float brightnes
         break;
     }
     if (look.image != GvImage::none) {
-        OrbTexture* target = texture(look);
-        if (target == nullptr) {
+        const Destination target = destination(look.image, look.frame);
+        if (target.texture == nullptr) {
             return;
         }
         // The bottom row's parity decides the texture's bottom edge, so that the
@@ -424,7 +475,7 @@ void GvWorldRenderer::fillerQuad(const GvWorld& world, int type, float brightnes
             look.tiled ? OrbRect{parityOffset(firstCol), parityOffset(firstRow + rows - 1),
                                  0.5f * cols, 0.5f * rows}
                        : OrbRect{0.0f, 0.0f, static_cast<float>(cols), static_cast<float>(rows)};
-        target->addQuad(quad, tex, colour);
+        addQuad(target, quad, tex, colour, 0.0f);
         return;
     }
 
@@ -465,16 +516,17 @@ void GvWorldRenderer::fillerQuad(const GvWorld& world, int type, float brightnes
     default:
         return;
     }
-    OrbTexture* target = texture(look);
-    if (target == nullptr) {
+    const Destination target = destination(look.image, look.frame);
+    if (target.texture == nullptr) {
         return;
     }
     const OrbRect tex = look.mirrored ? OrbRect{1, 0, -1, 1} : OrbRect{0, 0, 1, 1};
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
-            target->addQuad(OrbRect{x0 + static_cast<float>(c),
-                                    cameraY - static_cast<float>(firstRow + r) - 1.0f, 1.0f, 1.0f},
-                            tex, colour, look.rotation);
+            addQuad(target,
+                    OrbRect{x0 + static_cast<float>(c),
+                            cameraY - static_cast<float>(firstRow + r) - 1.0f, 1.0f, 1.0f},
+                    tex, colour, look.rotation);
         }
     }
 }

@@ -10,6 +10,7 @@
 class GvObject;
 class GvWorld;
 class OrbTexture;
+class OrbTextureAtlas;
 class OrbTextureSet;
 
 // Turns world objects into textured quads. Drawing only fills the batches of the
@@ -23,12 +24,26 @@ class OrbTextureSet;
 // quarter of tiled pictures, so their pattern continues across wraps.
 class GvWorldRenderer : OrbUncopyable {
 public:
+    // Frames of an image held in an atlas: `count` frames from `first` on,
+    // batched in `layer`. Only for images whose texture coordinates stay within
+    // a frame, that is neither tiled nor drawn in runs or filler bands. Layers
+    // of an atlas rise in compositing order; the images of an atlas that follow
+    // each other in that order are drawn together in one call.
+    struct Sheet {
+        OrbTextureAtlas* atlas = nullptr;
+        int first = 0;
+        int count = 0;
+        int layer = 0;
+    };
+
     // The textures of every image, borrowed. Sets are indexed by GvImage; the
-    // voodoo doll and the sparkle are single textures.
+    // voodoo doll and the sparkle are single textures. An image with an atlas
+    // sheet is drawn from the atlas, not from its set or texture.
     struct Images {
         std::array<OrbTextureSet*, kImageCount> sets{};
         OrbTexture* voodooDoll = nullptr;
         OrbTexture* sparkle = nullptr;
+        std::array<Sheet, kImageCount> sheets{};
     };
 
     // What part of the world to draw and where: cells from (firstCol, firstRow) to
@@ -80,13 +95,28 @@ public:
     // The sparkle colour, before brightness.
     static OrbColor sparkleColour();
 
+    // Adds a quad showing frame `frame` (clamped) of an image, for pictures
+    // drawn outside the grid such as the title backdrop.
+    void drawFrame(GvImage image, int frame, const OrbRect& quad, const OrbColor& colour,
+                   float rotation);
+
     const GvFrameChoice::Counts& counts() const { return counts_; }
     // Draw calls made by `flushAll` since the last reset.
     int drawCalls() const { return drawCalls_; }
     void resetDrawCalls() { drawCalls_ = 0; }
 
 private:
-    OrbTexture* texture(const GvLook& look) const;
+    // Where the quads of one frame go: a texture, its layer and the frame's place
+    // in it (the whole texture unless it is an atlas).
+    struct Destination {
+        OrbTexture* texture = nullptr;
+        int layer = 0;
+        const OrbTextureAtlas* atlas = nullptr;
+        int atlasFrame = 0;
+    };
+    Destination destination(GvImage image, int frame) const;
+    static void addQuad(const Destination& to, const OrbRect& quad, const OrbRect& tex,
+                        const OrbColor& colour, float rotation);
     void drawLook(const GvLook& look, const GvObject& object, const OrbColor& colour, float x,
                   float y, int gridCol, int gridRow, bool plain);
     void drawSparkles(const GvObject& object, const GvLook& look, float brightness, float cx,

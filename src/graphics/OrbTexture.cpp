@@ -70,16 +70,21 @@ int OrbTexture::bytesPerPixel(int format) {
     }
 }
 
-void OrbTexture::initSize(int format, int width, int height) {
+std::size_t OrbTexture::byteSize(int format, int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+           static_cast<std::size_t>(bytesPerPixel(format));
+}
+
+void OrbTexture::initSize(int format, int width, int height, bool blank) {
     if (width <= 0 || height <= 0) {
         throw OrbTextureException();
     }
     format_ = format;
     width_ = width;
     height_ = height;
-    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                       static_cast<std::size_t>(bytesPerPixel(format)),
-                   0);
+    if (blank) {
+        pixels_.assign(byteSize(format, width, height), 0);
+    }
 }
 
 OrbTexture::OrbTexture(const unsigned char* data, int format, int width, int height, int wrapS,
@@ -102,8 +107,9 @@ OrbTexture::OrbTexture(std::size_t compressedLength, const unsigned char* compre
                        bool mipmaps)
     : wrapS_(wrapS), wrapT_(wrapT), magFilter_(magFilter), minFilter_(minFilter),
       mipmaps_(mipmaps) {
-    initSize(format, width, height);
-    pixels_ = inflate(compressed, compressedLength, pixels_.size());
+    // The inflated stream becomes the pixels: no blank image to fill first.
+    initSize(format, width, height, false);
+    pixels_ = inflate(compressed, compressedLength, byteSize(format, width, height));
 }
 
 OrbTexture::OrbTexture(const unsigned char* data, int format, int sourceWidth, int x, int y,
@@ -169,11 +175,73 @@ void OrbTexture::upload() {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const GLenum format = glFormat(format_);
     if (mipmaps_) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), width_, height_, format,
-                          GL_UNSIGNED_BYTE, pixels_.data());
+        uploadWithMipmaps(pixels_.data(), format_, width_, height_);
     } else {
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width_, height_, 0, format,
                      GL_UNSIGNED_BYTE, pixels_.data());
+    }
+}
+
+std::vector<unsigned char> OrbTexture::halved(const unsigned char* pixels, int format, int width,
+                                              int height) {
+    const int bpp = bytesPerPixel(format);
+    const int w = std::max(width / 2, 1);
+    const int h = std::max(height / 2, 1);
+    std::vector<unsigned char> out(static_cast<std::size_t>(w) * h * bpp);
+    const std::size_t row = static_cast<std::size_t>(width) * bpp;
+    if (width == 1 || height == 1) {
+        // A line halves along its length: the mean of each pair, rounded down.
+        const std::size_t step = width == 1 ? row : static_cast<std::size_t>(bpp);
+        for (int i = 0; i < w * h; ++i) {
+            const unsigned char* a = pixels + static_cast<std::size_t>(i) * 2 * step;
+            for (int c = 0; c < bpp; ++c) {
+                out[static_cast<std::size_t>(i) * bpp + c] =
+                    static_cast<unsigned char>((a[c] + a[step + c]) / 2);
+            }
+        }
+        return out;
+    }
+    // Each pixel is the rounded mean of a 2 x 2 block, as GLU's builder makes it.
+    unsigned char* d = out.data();
+    for (int y = 0; y < h; ++y) {
+        const unsigned char* top = pixels + static_cast<std::size_t>(2 * y) * row;
+        const unsigned char* bottom = top + row;
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < bpp; ++c) {
+                *d++ = static_cast<unsigned char>(
+                    (top[c] + top[bpp + c] + bottom[c] + bottom[bpp + c] + 2) / 4);
+            }
+            top += 2 * bpp;
+            bottom += 2 * bpp;
+        }
+    }
+    return out;
+}
+
+void OrbTexture::uploadWithMipmaps(const unsigned char* pixels, int format, int width, int height) {
+    const GLenum glFormatValue = glFormat(format);
+    const auto powerOfTwo = [](int n) { return n > 0 && (n & (n - 1)) == 0; };
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    // GLU's builder also rescales odd sizes and shrinks what the driver cannot
+    // take; the game's own pictures never need that, so the chain is built here
+    // by the same averaging, without the builder's detours through conversions.
+    if (!powerOfTwo(width) || !powerOfTwo(height) || width > largest || height > largest) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(glFormatValue), width, height,
+                          glFormatValue, GL_UNSIGNED_BYTE, pixels);
+        return;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(glFormatValue), width, height, 0,
+                 glFormatValue, GL_UNSIGNED_BYTE, pixels);
+    std::vector<unsigned char> level;
+    const unsigned char* source = pixels;
+    for (int n = 1; width > 1 || height > 1; ++n) {
+        level = halved(source, format, width, height);
+        width = std::max(width / 2, 1);
+        height = std::max(height / 2, 1);
+        glTexImage2D(GL_TEXTURE_2D, n, static_cast<GLint>(glFormatValue), width, height, 0,
+                     glFormatValue, GL_UNSIGNED_BYTE, level.data());
+        source = level.data();
     }
 }
 
@@ -234,21 +302,25 @@ void OrbTexture::fillSolid(const OrbColor& colour) {
     setPixels(data.data());
 }
 
-void OrbTexture::addVertex(OrbPoint position, OrbPoint uv, const OrbColor& colour) {
-    const float v[kFloatsPerVertex] = {uv.x, uv.y, colour.r, colour.g,   colour.b,   colour.a,
-                                       0.0f, 0.0f, 1.0f,     position.x, position.y, 0.0f};
-    vertices_.insert(vertices_.end(), v, v + kFloatsPerVertex);
-}
-
 void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, const std::array<OrbPoint, 4>& uvs,
                          const OrbColor& colour) {
-    const auto first = static_cast<std::uint32_t>(vertices_.size() / kFloatsPerVertex);
-    for (int i = 0; i < 4; ++i) {
-        addVertex(corners[i], uvs[i], colour);
+    const std::size_t at = vertices_.size();
+    const auto first = static_cast<std::uint32_t>(at / kFloatsPerVertex);
+    vertices_.resize(at + 4 * kFloatsPerVertex);
+    float* v = vertices_.data() + at;
+    for (int i = 0; i < 4; ++i, v += kFloatsPerVertex) {
+        v[0] = uvs[i].x;
+        v[1] = uvs[i].y;
+        v[2] = colour.r;
+        v[3] = colour.g;
+        v[4] = colour.b;
+        v[5] = colour.a;
+        v[6] = corners[i].x;
+        v[7] = corners[i].y;
     }
-    for (std::uint32_t i = 0; i < 4; ++i) {
-        indices_.push_back(first + i);
-    }
+    std::vector<std::uint32_t>& indices = layers_[static_cast<std::size_t>(
+        std::clamp(layer_, 0, static_cast<int>(layers_.size()) - 1))];
+    indices.insert(indices.end(), {first, first + 1, first + 2, first + 3});
 }
 
 void OrbTexture::addQuad(const std::array<OrbPoint, 4>& corners, OrbPoint extent,
@@ -295,14 +367,64 @@ void OrbTexture::addQuad(const OrbRect& rect, const OrbRect& t, const OrbColor& 
                    colour, rotation);
 }
 
+void OrbTexture::setLayerCount(int count) {
+    layers_.resize(static_cast<std::size_t>(std::max(count, 1)));
+    layer_ = std::clamp(layer_, 0, static_cast<int>(layers_.size()) - 1);
+}
+
+int OrbTexture::batchedIndexCount() const {
+    std::size_t count = 0;
+    for (const auto& layer : layers_) {
+        count += layer.size();
+    }
+    return static_cast<int>(count);
+}
+
 void OrbTexture::flush() {
-    if (indices_.empty()) {
-        return;
+    flushLayers(0, static_cast<int>(layers_.size()) - 1);
+}
+
+bool OrbTexture::flushLayers(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, static_cast<int>(layers_.size()) - 1);
+    // The quads of the layers in layer order, copied together only when more
+    // than one layer has any.
+    const std::vector<std::uint32_t>* indices = nullptr;
+    int used = 0;
+    for (int n = first; n <= last; ++n) {
+        if (!layers_[static_cast<std::size_t>(n)].empty()) {
+            indices = &layers_[static_cast<std::size_t>(n)];
+            ++used;
+        }
+    }
+    if (used == 0) {
+        return false;
+    }
+    if (used > 1) {
+        merged_.clear();
+        for (int n = first; n <= last; ++n) {
+            const auto& layer = layers_[static_cast<std::size_t>(n)];
+            merged_.insert(merged_.end(), layer.begin(), layer.end());
+        }
+        indices = &merged_;
     }
     bind();
-    glInterleavedArrays(GL_T2F_C4F_N3F_V3F, 0, vertices_.data());
-    glDrawElements(GL_QUADS, static_cast<GLsizei>(indices_.size()), GL_UNSIGNED_INT,
-                   indices_.data());
-    vertices_.clear();
-    indices_.clear();
+    constexpr GLsizei stride = kFloatsPerVertex * sizeof(float);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, stride, vertices_.data());
+    glColorPointer(4, GL_FLOAT, stride, vertices_.data() + kColourOffset);
+    glVertexPointer(2, GL_FLOAT, stride, vertices_.data() + kPositionOffset);
+    glDrawElements(GL_QUADS, static_cast<GLsizei>(indices->size()), GL_UNSIGNED_INT,
+                   indices->data());
+    for (int n = first; n <= last; ++n) {
+        layers_[static_cast<std::size_t>(n)].clear();
+    }
+    // The vertices are shared by all layers: kept until the last one is drawn.
+    if (std::all_of(layers_.begin(), layers_.end(), [](const auto& l) { return l.empty(); })) {
+        vertices_.clear();
+    }
+    return true;
 }

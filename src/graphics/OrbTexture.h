@@ -34,11 +34,16 @@ enum OrbTextureFilter : int {
 // One image the game draws. Its pixels stay in memory for the whole run and are
 // uploaded whenever a GL context exists, so a lost context costs nothing but a
 // re-upload; owners count their acquisitions. A texture also batches textured,
-// coloured quads and draws them all in one call.
+// coloured quads and draws them all in one call. Quads can be kept in layers
+// that are drawn in layer order within that call, so that one texture holding
+// several pictures still composites them in a fixed order.
 class OrbTexture : public OrbUncopyable {
 public:
-    // Interleaved layout of one batched vertex: u, v; r, g, b, a; normal; x, y, z.
-    static constexpr int kFloatsPerVertex = 12;
+    // Interleaved layout of one batched vertex: u, v; r, g, b, a; x, y. Quads
+    // are flat and unlit, so neither depth nor normals are passed.
+    static constexpr int kFloatsPerVertex = 8;
+    static constexpr int kColourOffset = 2;
+    static constexpr int kPositionOffset = 6;
 
     OrbTexture(const unsigned char* data, int format, int width, int height,
                int wrapS = OrbWrapClamp, int wrapT = OrbWrapClamp, int magFilter = OrbFilterLinear,
@@ -81,6 +86,14 @@ public:
     void addQuad(const std::array<OrbPoint, 4>& corners, OrbPoint extent, const OrbColor& colour);
     // Draws the batched quads in one call and empties the batch.
     void flush();
+    // Quads added from now on join layer n (0 .. layer count - 1); layers are
+    // drawn in order, quads within a layer in the order they were added.
+    void setLayerCount(int count);
+    void useLayer(int n) { layer_ = n; }
+    // Draws only layers first..last (inclusive) in one call and empties them;
+    // answers whether anything was drawn. The other layers stay batched.
+    bool flushLayers(int first, int last);
+    int layerCount() const { return static_cast<int>(layers_.size()); }
 
     // Inflates a zlib stream into exactly `size` bytes or throws
     // OrbCorruptDataTextureException.
@@ -94,11 +107,18 @@ public:
     int useCount() const { return useCount_; }
     unsigned glName() const { return glName_; }
     const std::vector<unsigned char>& pixels() const { return pixels_; }
-    int batchedIndexCount() const { return static_cast<int>(indices_.size()); }
+    int batchedIndexCount() const;
     const std::vector<float>& batchedVertices() const { return vertices_; }
+
+    // One mipmap level down: the pixels of a level half as wide and high (a
+    // side of 1 stays 1), each the mean of the pixels it covers.
+    static std::vector<unsigned char> halved(const unsigned char* pixels, int format, int width,
+                                             int height);
 
 protected:
     void upload();
+    // Uploads level 0 and every mipmap level below it into the bound texture.
+    static void uploadWithMipmaps(const unsigned char* pixels, int format, int width, int height);
 
     int useCount_ = 0;
     unsigned glName_ = 0;
@@ -113,12 +133,14 @@ protected:
     bool mipmaps_;
 
 private:
-    void initSize(int format, int width, int height);
-    void addVertex(OrbPoint position, OrbPoint uv, const OrbColor& colour);
+    static std::size_t byteSize(int format, int width, int height);
+    void initSize(int format, int width, int height, bool blank = true);
     void addRotatedQuad(const OrbRect& rect, const std::array<OrbPoint, 4>& uvs,
                         const OrbColor& colour, float rotation);
 
     // Kept between frames: clearing a vector keeps its storage.
     std::vector<float> vertices_;
-    std::vector<std::uint32_t> indices_;
+    std::vector<std::vector<std::uint32_t>> layers_{1};
+    std::vector<std::uint32_t> merged_;
+    int layer_ = 0;
 };

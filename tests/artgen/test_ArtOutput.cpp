@@ -113,29 +113,26 @@ static ArtBook smallBook() {
     return book;
 }
 
-// The bytes of a generated array: its string literal pieces with the octal
-// escapes decoded.
-static std::vector<std::uint8_t> arrayBytes(const std::string& source, const std::string& name) {
-    const std::size_t start = source.find("unsigned char " + name + "[] =");
-    EXPECT_NE(start, std::string::npos) << name;
-    std::vector<std::uint8_t> out;
-    if (start == std::string::npos) {
-        return out;
+// The bytes of the stream the generated source names as `gvArtBlob + offset,
+// size` right after `prefix`, read from the binary file.
+static std::vector<std::uint8_t> streamAfter(const std::string& source,
+                                             const std::vector<std::uint8_t>& blob,
+                                             const std::string& prefix) {
+    const std::size_t at = source.find(prefix + "gvArtBlob + ");
+    EXPECT_NE(at, std::string::npos) << prefix;
+    if (at == std::string::npos) {
+        return {};
     }
-    const std::size_t end = source.find(';', start);
-    bool inside = false;
-    for (std::size_t i = source.find('=', start); i < end; ++i) {
-        if (source[i] == '"') {
-            inside = !inside;
-        } else if (inside && source[i] == '\\') {
-            out.push_back(static_cast<std::uint8_t>(
-                (source[i + 1] - '0') * 64 + (source[i + 2] - '0') * 8 + (source[i + 3] - '0')));
-            i += 3;
-        } else if (inside) {
-            ADD_FAILURE() << "unescaped byte in " << name;
-        }
+    std::istringstream fields(source.substr(at + prefix.size() + 12));
+    std::size_t offset = 0, size = 0;
+    char comma = 0;
+    fields >> offset >> comma >> size;
+    EXPECT_LE(offset + size, blob.size());
+    if (offset + size > blob.size()) {
+        return {};
     }
-    return out;
+    return {blob.begin() + static_cast<std::ptrdiff_t>(offset),
+            blob.begin() + static_cast<std::ptrdiff_t>(offset + size)};
 }
 
 static std::vector<std::uint8_t> inflated(const std::vector<std::uint8_t>& z, std::size_t size) {
@@ -146,23 +143,28 @@ static std::vector<std::uint8_t> inflated(const std::vector<std::uint8_t>& z, st
     return out;
 }
 
-TEST_F(ArtOutputTest, SourceEmbedsStreamsThatInflateToThePictures) {
+TEST_F(ArtOutputTest, SourceIncludesStreamsThatInflateToThePictures) {
     const ArtBook book = smallBook();
     const fs::path path = folder / "art.cpp";
     ASSERT_TRUE(ArtOutput::writeSource(book, path.string()));
     EXPECT_FALSE(fs::exists(path.string() + ".part"));
     const std::vector<std::uint8_t> file = readFile(path);
     const std::string source(file.begin(), file.end());
+    const fs::path blobPath = folder / "art.bin";
+    EXPECT_EQ(ArtOutput::blobPath(path.string()), blobPath.string());
+    const std::vector<std::uint8_t> blob = readFile(blobPath);
+    EXPECT_NE(source.find(".incbin \\\"" + fs::absolute(blobPath).string() + "\\\""),
+              std::string::npos);
 
-    const std::vector<std::uint8_t> image = arrayBytes(source, "image0");
-    EXPECT_EQ(inflated(image, 16), book.images[0].frames[0].bytes);
-    std::ostringstream imageRow;
-    imageRow << "{{image0, " << image.size() << ", 16}, GvArtFormat::Alpha, 4, 4}";
-    EXPECT_NE(source.find(imageRow.str()), std::string::npos);
-
+    EXPECT_EQ(inflated(streamAfter(source, blob, "{{"), 16), book.images[0].frames[0].bytes);
+    EXPECT_NE(source.find(", 16}, GvArtFormat::Alpha, 4, 4}"), std::string::npos);
+    // The set's frames follow the image, each in its own row of the frame list.
+    std::size_t row = source.find("set0[] = {");
     for (int f = 0; f < 2; ++f) {
-        const std::vector<std::uint8_t> frame = arrayBytes(source, "set0_" + std::to_string(f));
-        EXPECT_EQ(inflated(frame, 16), book.sets[0].frames[f].bytes);
+        row = source.find("    {gvArtBlob", row + 1);
+        ASSERT_NE(row, std::string::npos);
+        EXPECT_EQ(inflated(streamAfter(source.substr(row), blob, "{"), 16),
+                  book.sets[0].frames[f].bytes);
     }
     EXPECT_NE(source.find("{set0, 2, GvArtFormat::Rgba, 2, 2}"), std::string::npos);
     EXPECT_NE(source.find("gvArtImageCount = 1;"), std::string::npos);

@@ -5,9 +5,11 @@
 #include "test_GvWorldRendererSupport.h"
 
 #include "formats/GvLevelPackLoader.h"
+#include "graphics/GvArt.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbProjection.h"
 #include "graphics/OrbRenderToTexture.h"
+#include "graphics/OrbTextureSet.h"
 #include "levelpack/GvLevelPack.h"
 #include "platform/OrbMemoryStream.h"
 #include "sim/GvDiamondObject.h"
@@ -341,6 +343,62 @@ TEST_F(RenderWithResources, BackdropShowsSomeBouldersAndDiamonds) {
     // Objects in roughly 15% of the cells: something is drawn, far from all.
     EXPECT_GT(lit, 0);
     EXPECT_LT(static_cast<std::size_t>(lit), pixels.size() / 2);
+}
+
+// Separate textures of the art's frames, clamped and mipmapped, as sprites were
+// drawn before they shared atlases.
+std::unique_ptr<OrbTextureSet> separateFrames(GvArtSet set) {
+    const GvArtFrames f = GvArt::frames(set);
+    auto result = std::make_unique<OrbTextureSet>();
+    for (int i = 0; i < f.count; ++i) {
+        result->add(std::make_unique<OrbTexture>(f.frames[i].compressedSize, f.frames[i].bytes,
+                                                 OrbPixelRGBA, f.width, f.height));
+    }
+    return result;
+}
+
+TEST_F(RenderWithResources, SpritesFromAtlasesLookAsFromTexturesOfTheirOwn) {
+    GvWorld world;
+    // Boulder, diamond, butterfly, bomb, firefly, explosion, voodoo doll, player.
+    GvWorldText::parse(world, "rd5b1*F@\n");
+    std::vector<std::unique_ptr<OrbTextureSet>> sets;
+    GvWorldRenderer::Images own;
+    for (const auto& [image, set] : {std::pair{GvImage::bomb, GvArtSet::Bomb},
+                                     {GvImage::boulder, GvArtSet::Boulder},
+                                     {GvImage::diamond, GvArtSet::Diamond},
+                                     {GvImage::firefly, GvArtSet::Firefly},
+                                     {GvImage::butterfly, GvArtSet::Butterfly},
+                                     {GvImage::player, GvArtSet::Player},
+                                     {GvImage::explosion, GvArtSet::Explosion}}) {
+        sets.push_back(separateFrames(set));
+        sets.back()->acquire();
+        own.sets[static_cast<std::size_t>(image)] = sets.back().get();
+    }
+    own.voodooDoll = &resources->voodooDoll();
+    GvWorldRenderer separate(own);
+    // Cells of 20 to 8 pixels use the mipmap levels down to the one where a
+    // frame is eight pixels wide.
+    for (const int cell : {20, 12, 8}) {
+        SCOPED_TRACE(cell);
+        std::vector<unsigned char> atlas;
+        std::vector<unsigned char> single;
+        for (auto [renderer, pixels] :
+             {std::pair{&resources->renderer(), &atlas}, std::pair{&separate, &single}}) {
+            paint([&] {
+                useCaveCanvas(world, cell);
+                EXPECT_GT(renderer->drawWorld(world, wholeCave(world)), 0);
+                *pixels = OrbGlState::readPixels(0, 0, world.width * cell, cell);
+            });
+        }
+        EXPECT_LE(largestDifference(atlas, single), 1);
+        // Every cell shows its sprite.
+        for (int col = 0; col < world.width; ++col) {
+            EXPECT_NE(cellColour(atlas, world.width * cell, 1, col, 0, cell), 0u) << col;
+        }
+    }
+    for (auto& set : sets) {
+        set->release();
+    }
 }
 
 namespace {

@@ -99,8 +99,9 @@ inline std::vector<BatchedVertex> batchOf(const OrbTexture& texture) {
     const auto& f = texture.batchedVertices();
     for (std::size_t i = 0; i + OrbTexture::kFloatsPerVertex <= f.size();
          i += OrbTexture::kFloatsPerVertex) {
-        result.push_back(
-            {f[i], f[i + 1], f[i + 2], f[i + 3], f[i + 4], f[i + 5], f[i + 9], f[i + 10]});
+        const std::size_t c = i + OrbTexture::kColourOffset;
+        const std::size_t p = i + OrbTexture::kPositionOffset;
+        result.push_back({f[i], f[i + 1], f[c], f[c + 1], f[c + 2], f[c + 3], f[p], f[p + 1]});
     }
     return result;
 }

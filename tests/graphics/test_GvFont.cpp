@@ -21,8 +21,9 @@ protected:
     // Position of vertex `i` of the only quad of a glyph's batch.
     OrbPoint corner(int code, int i) {
         const auto& v = glyph(code).batchedVertices();
-        return OrbPoint{v[static_cast<std::size_t>(i) * 12 + 9],
-                        v[static_cast<std::size_t>(i) * 12 + 10]};
+        const std::size_t at = static_cast<std::size_t>(i) * OrbTexture::kFloatsPerVertex +
+                               OrbTexture::kPositionOffset;
+        return OrbPoint{v[at], v[at + 1]};
     }
 };
 
@@ -79,8 +80,8 @@ TEST_F(GvFontTest, DrawTextBatchesOneQuadPerGlyph) {
     const auto& v = glyph('I').batchedVertices();
     EXPECT_TRUE(v.empty());
     font.drawText(OrbPoint{0, 0}, "I", 1.0f, OrbColor{}, 0, 17);
-    EXPECT_FLOAT_EQ(glyph('I').batchedVertices()[2 * 12], 9.0f / 29.0f);
-    EXPECT_FLOAT_EQ(glyph('I').batchedVertices()[2 * 12 + 1], 1.0f);
+    EXPECT_FLOAT_EQ(glyph('I').batchedVertices()[2 * OrbTexture::kFloatsPerVertex], 9.0f / 29.0f);
+    EXPECT_FLOAT_EQ(glyph('I').batchedVertices()[2 * OrbTexture::kFloatsPerVertex + 1], 1.0f);
 }
 
 TEST_F(GvFontTest, SmallCapitalsStandOnTheBaseline) {

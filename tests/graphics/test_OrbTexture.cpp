@@ -1,10 +1,13 @@
 #include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbRenderToTexture.h"
 #include "graphics/OrbTexture.h"
+#include "graphics/OrbTextureAtlas.h"
+#include "graphics/OrbTextureException.h"
 #include "graphics/OrbTextureSet.h"
 
 #include "GlTestWindow.h"
 
+#include <GL/glu.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -28,14 +31,15 @@ std::vector<unsigned char> ramp(std::size_t n) {
 
 OrbPoint vertexPosition(const OrbTexture& t, int vertex) {
     const auto& v = t.batchedVertices();
-    return OrbPoint{v[static_cast<std::size_t>(vertex) * 12 + 9],
-                    v[static_cast<std::size_t>(vertex) * 12 + 10]};
+    const std::size_t at = static_cast<std::size_t>(vertex) * OrbTexture::kFloatsPerVertex +
+                           OrbTexture::kPositionOffset;
+    return OrbPoint{v[at], v[at + 1]};
 }
 
 OrbPoint vertexUv(const OrbTexture& t, int vertex) {
     const auto& v = t.batchedVertices();
-    return OrbPoint{v[static_cast<std::size_t>(vertex) * 12],
-                    v[static_cast<std::size_t>(vertex) * 12 + 1]};
+    const std::size_t at = static_cast<std::size_t>(vertex) * OrbTexture::kFloatsPerVertex;
+    return OrbPoint{v[at], v[at + 1]};
 }
 
 TEST(OrbTextureImage, EmbeddedImageInflatesToItsPixels) {
@@ -108,19 +112,16 @@ TEST(OrbTextureBatch, QuadCornersAndTextureCoordinates) {
     OrbTexture t(OrbPixelAlpha, 1, 1);
     t.addQuad(OrbRect{1, 2, 3, 4}, OrbColor{0.1f, 0.2f, 0.3f, 0.4f});
     ASSERT_EQ(t.batchedIndexCount(), 4);
-    ASSERT_EQ(t.batchedVertices().size(), 48u);
+    ASSERT_EQ(t.batchedVertices().size(), 4u * OrbTexture::kFloatsPerVertex);
     EXPECT_EQ(vertexPosition(t, 0), (OrbPoint{1, 2}));
     EXPECT_EQ(vertexPosition(t, 1), (OrbPoint{1, 6}));
     EXPECT_EQ(vertexPosition(t, 2), (OrbPoint{4, 6}));
     EXPECT_EQ(vertexPosition(t, 3), (OrbPoint{4, 2}));
     EXPECT_EQ(vertexUv(t, 1), (OrbPoint{0, 1}));
     EXPECT_EQ(vertexUv(t, 2), (OrbPoint{1, 1}));
-    // Colour, then a normal facing the viewer, then z = 0.
     const auto& v = t.batchedVertices();
-    EXPECT_FLOAT_EQ(v[2], 0.1f);
-    EXPECT_FLOAT_EQ(v[5], 0.4f);
-    EXPECT_FLOAT_EQ(v[8], 1.0f);
-    EXPECT_FLOAT_EQ(v[11], 0.0f);
+    EXPECT_FLOAT_EQ(v[OrbTexture::kColourOffset], 0.1f);
+    EXPECT_FLOAT_EQ(v[OrbTexture::kColourOffset + 3], 0.4f);
 
     t.addQuad(OrbRect{0, 0, 1, 1}, OrbPoint{3, 2}, OrbColor{});
     EXPECT_EQ(vertexUv(t, 6), (OrbPoint{3, 2}));
@@ -160,6 +161,52 @@ TEST(OrbTextureSet, FramesAreIndexedInOrder) {
     EXPECT_EQ(set.add(std::make_unique<OrbTexture>(OrbPixelRGB, 2, 1)), 1);
     EXPECT_EQ(set.size(), 2);
     EXPECT_EQ(set[1].width(), 2);
+}
+
+TEST(OrbTextureAtlas, FramesGetCellsApartOnAPowerOfTwoTexture) {
+    for (const int count : {1, 24, 170}) {
+        SCOPED_TRACE(count);
+        OrbTextureAtlas atlas(OrbPixelAlpha, 32, 16, count);
+        const int w = atlas.width();
+        const int h = atlas.height();
+        EXPECT_EQ(w & (w - 1), 0);
+        EXPECT_EQ(h & (h - 1), 0);
+        std::vector<unsigned char> frame(32 * 16);
+        for (int i = 0; i < count; ++i) {
+            std::fill(frame.begin(), frame.end(), static_cast<unsigned char>(i % 250 + 1));
+            atlas.setFrame(i, frame.data());
+        }
+        // Each frame's pixels sit where its rectangle says, inside the texture,
+        // starting on a multiple of the gutter; all other pixels stay clear.
+        std::vector<int> owner(static_cast<std::size_t>(w) * h, -1);
+        for (int i = 0; i < count; ++i) {
+            const OrbRect r = atlas.frameRect(i);
+            const int x0 = static_cast<int>(r.x * w);
+            const int y0 = static_cast<int>(r.y * h);
+            ASSERT_EQ(x0 % OrbTextureAtlas::kGutter, 0);
+            ASSERT_EQ(y0 % OrbTextureAtlas::kGutter, 0);
+            ASSERT_EQ(r.width * w, 32.0f);
+            ASSERT_LE(x0 + 32 + OrbTextureAtlas::kGutter, w);
+            ASSERT_LE(y0 + 16, h);
+            for (int y = y0; y < y0 + 16; ++y) {
+                for (int x = x0; x < x0 + 32; ++x) {
+                    owner[static_cast<std::size_t>(y) * w + x] = i;
+                }
+            }
+        }
+        for (std::size_t p = 0; p < owner.size(); ++p) {
+            const int expected = owner[p] < 0 ? 0 : owner[p] % 250 + 1;
+            ASSERT_EQ(atlas.pixels()[p], expected) << "pixel " << p;
+        }
+        // A rectangle within a frame maps into that frame, mirroring kept.
+        const OrbRect f = atlas.frameRect(count - 1);
+        const OrbRect m = atlas.mapToFrame(count - 1, OrbRect{1, 0.5f, -1, 0.5f});
+        EXPECT_FLOAT_EQ(m.x, f.x + f.width);
+        EXPECT_FLOAT_EQ(m.y, f.y + f.height / 2);
+        EXPECT_FLOAT_EQ(m.width, -f.width);
+    }
+    EXPECT_THROW(OrbTextureAtlas(OrbPixelRGBA, 20, 16, 4), OrbTextureException);
+    EXPECT_THROW(OrbTextureAtlas(OrbPixelRGBA, 16, 16, 0), OrbTextureException);
 }
 
 // Texture tests that need a GL context, in a small window.
@@ -248,6 +295,90 @@ TEST_F(OrbTextureGl, FlushDrawsTheBatchAndEmptiesIt) {
     EXPECT_EQ(rgbAt(pixels, width, 25, 25), 0x00ff00u);
     EXPECT_EQ(rgbAt(pixels, width, 15, 15), 0x000000u);
     solid.release();
+}
+
+TEST_F(OrbTextureGl, LaterLayersCoverEarlierOnesWhateverTheOrderOfAdding) {
+    OrbTexture solid(OrbPixelAlpha, 1, 1, OrbWrapRepeat, OrbWrapRepeat, OrbFilterNearest,
+                     OrbFilterNearestMipmapNearest, true);
+    solid.fillSolid(OrbColor{1, 1, 1, 1});
+    solid.acquire();
+    solid.setLayerCount(2);
+    std::vector<unsigned char> pixels;
+    view.onDraw = [&] {
+        setUpDrawingState();
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, width, 0, height, 0, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        solid.useLayer(1);
+        solid.addQuad(OrbRect{0, 0, 20, 20}, OrbColor{1, 0, 0, 1});
+        solid.useLayer(0);
+        solid.addQuad(OrbRect{10, 10, 20, 20}, OrbColor{0, 1, 0, 1});
+        EXPECT_EQ(solid.batchedIndexCount(), 8);
+        solid.flush();
+        pixels = readPixels(width, height);
+    };
+    impl.paintNow();
+    EXPECT_EQ(solid.batchedIndexCount(), 0);
+    EXPECT_EQ(rgbAt(pixels, width, 15, 15), 0xff0000u); // layer 1 on top
+    EXPECT_EQ(rgbAt(pixels, width, 25, 25), 0x00ff00u);
+    EXPECT_EQ(rgbAt(pixels, width, 5, 5), 0xff0000u);
+    solid.release();
+}
+
+// Every mipmap level of the bound texture, read back.
+static std::vector<std::vector<unsigned char>> levelsOf(unsigned name, GLenum format, int bpp) {
+    std::vector<std::vector<unsigned char>> levels;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int level = 0;; ++level) {
+        GLint w = 0;
+        GLint h = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
+        if (w == 0 || h == 0) {
+            return levels;
+        }
+        levels.emplace_back(static_cast<std::size_t>(w) * h * bpp);
+        glGetTexImage(GL_TEXTURE_2D, level, format, GL_UNSIGNED_BYTE, levels.back().data());
+    }
+}
+
+TEST_F(OrbTextureGl, MipmapsAreThoseOfTheGluBuilder) {
+    struct Case {
+        int format;
+        GLenum gl;
+        int width, height;
+    };
+    for (const Case& c :
+         {Case{OrbPixelRGBA, GL_RGBA, 16, 16}, Case{OrbPixelRGBA, GL_RGBA, 32, 4},
+          Case{OrbPixelLuminanceAlpha, GL_LUMINANCE_ALPHA, 2, 16},
+          Case{OrbPixelAlpha, GL_ALPHA, 8, 1}, Case{OrbPixelRGBA, GL_RGBA, 12, 4}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const int bpp = OrbTexture::bytesPerPixel(c.format);
+        std::vector<unsigned char> pixels(static_cast<std::size_t>(c.width) * c.height * bpp);
+        std::uint32_t seed = 12345;
+        for (unsigned char& p : pixels) {
+            seed = seed * 69069u + 41u;
+            p = static_cast<unsigned char>(seed >> 24);
+        }
+        OrbTexture ours(pixels.data(), c.format, c.width, c.height);
+        ours.acquire();
+        GLuint glu = 0;
+        glGenTextures(1, &glu);
+        glBindTexture(GL_TEXTURE_2D, glu);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(c.gl), c.width, c.height, c.gl,
+                          GL_UNSIGNED_BYTE, pixels.data());
+        const auto expected = levelsOf(glu, c.gl, bpp);
+        EXPECT_GT(expected.size(), 2u);
+        EXPECT_EQ(levelsOf(ours.glName(), c.gl, bpp), expected);
+        glDeleteTextures(1, &glu);
+        ours.release();
+    }
 }
 
 TEST_F(OrbTextureGl, RenderTargetReadsItsDrawingBack) {
