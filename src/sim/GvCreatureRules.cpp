@@ -9,7 +9,7 @@ bool GvCreatureRules::touchTest(GvWorld& world, int col, int row, GvObjectKind l
         int r = row + step[1];
         if (!world.wrapCoordinates(c, r))
             continue;
-        const GvObjectKind kind = world.cellAt(c, r)->kind();
+        const GvObjectKind kind = world.kindAt(c, r);
         // Amoeba counts only while the creature's own cell is unwritten in this tick.
         const bool triggers = kind == GvObjectKind::player || kind == GvObjectKind::voodoo_doll ||
                               (kind == GvObjectKind::amoeba && !world.isStamped(col, row));
@@ -30,7 +30,7 @@ bool GvCreatureRules::isOpen(const GvWorld& world, int col, int row, int dx, int
     int r = row + dy;
     if (!world.wrapCoordinates(c, r))
         return false;
-    if (world.cellAt(c, r)->kind() != GvObjectKind::space)
+    if (world.kindAt(c, r) != GvObjectKind::space)
         return false;
     return world.physics == GvPhysics::retro || !world.isStamped(c, r);
 }

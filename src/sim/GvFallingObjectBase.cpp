@@ -8,7 +8,7 @@
 static bool isFree(const GvWorld& world, int col, int row) {
     if (!world.wrapCoordinates(col, row))
         return false;
-    if (world.cellAt(col, row)->kind() != GvObjectKind::space)
+    if (world.kindAt(col, row) != GvObjectKind::space)
         return false;
     return world.physics == GvPhysics::retro || !world.isStamped(col, row);
 }
@@ -42,7 +42,8 @@ void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bo
     }
 
     const GvObject* below = belowExists ? world.cellAt(belowCol, belowRow) : nullptr;
-    if (falling && below != nullptr && below->kind() == GvObjectKind::magic_wall &&
+    if (falling && below != nullptr &&
+        world.kindAt(belowCol, belowRow) == GvObjectKind::magic_wall &&
         magicWallKind() != GvObjectKind::space) {
         passMagicWall(world, col, row, belowCol, belowRow);
         return;
@@ -108,7 +109,7 @@ void GvFallingObjectBase::passMagicWall(GvWorld& world, int col, int row, int wa
         int outCol = col;
         int outRow = row + 2;
         if (world.wrapCoordinates(outCol, outRow) &&
-            world.cellAt(outCol, outRow)->kind() == GvObjectKind::space &&
+            world.kindAt(outCol, outRow) == GvObjectKind::space &&
             (world.physics == GvPhysics::retro || !world.isStamped(outCol, outRow))) {
             std::unique_ptr<GvObject> emitted = createObjectOfKind(converted);
             emitted->randomizeLook(world.cosmetic_random);

@@ -17,7 +17,7 @@ void GvGrowingWallObject::tick(GvWorld& world, int col, int row, GvInputBits, bo
         int r = row + step[1];
         if (!world.wrapCoordinates(c, r))
             continue;
-        if (world.cellAt(c, r)->kind() != GvObjectKind::space || world.isStamped(c, r))
+        if (world.kindAt(c, r) != GvObjectKind::space || world.isStamped(c, r))
             continue;
         auto piece = std::make_unique<GvGrowingWallObject>(mask);
         piece->setStyle(style());
