@@ -6,7 +6,7 @@ void GvClippedObjectBase::tick(GvWorld&, int, int, GvInputBits, bool) {
     finishClip();
 }
 
-void GvClippedObjectBase::finishClip() {
+void GvClippedObjectBase::finishReveal() {
     if (revealing) {
         stopClip();
     } else if (hiding) {

@@ -4,19 +4,12 @@
 #include "sim/GvObjectFactory.h"
 #include "sim/GvWorld.h"
 
-// A cell a falling or rolling object may enter.
-static bool isFree(const GvWorld& world, int col, int row) {
-    if (!world.wrapCoordinates(col, row))
-        return false;
-    if (world.kindAt(col, row) != GvObjectKind::space)
-        return false;
-    return world.physics == GvPhysics::retro || !world.isStamped(col, row);
-}
-
 bool GvFallingObjectBase::canFall(const GvWorld& world, int col, int row, int dx) {
-    if (dx != 0 && !isFree(world, col + dx, row))
+    // Under retro physics a cell freed in this tick can be entered at once.
+    const bool retro = world.physics == GvPhysics::retro;
+    if (dx != 0 && !world.isOpenSpace(col, row, dx, 0, retro))
         return false;
-    return isFree(world, col + dx, row + 1);
+    return world.isOpenSpace(col, row, dx, 1, retro);
 }
 
 void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {

@@ -171,6 +171,10 @@ bool GvWorld::wrapOutside(int& col, int& row) const {
     return true;
 }
 
+int GvWorld::wrappedIndex(int col, int row) const {
+    return wrapOutside(col, row) ? index(col, row) : -1;
+}
+
 GvObjectKind GvWorld::findPlayer() {
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
@@ -430,12 +434,11 @@ void GvWorld::scan(GvInputBits input) {
 bool GvWorld::amoebaGrowthTest(int col, int row) const {
     static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
     for (const auto& step : kSteps) {
-        int c = col + step[0];
-        int r = row + step[1];
-        if (!wrapCoordinates(c, r))
+        const int i = neighbourIndex(col, row, step[0], step[1]);
+        if (i < 0)
             continue;
-        const GvObjectKind kind = kindAt(c, r);
-        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStamped(c, r))
+        const GvObjectKind kind = kinds[std::size_t(i)];
+        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStampedIndex(i))
             return true;
     }
     return false;

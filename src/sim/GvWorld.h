@@ -51,6 +51,25 @@ public:
     // The occupant's kind, kept beside the grid so that the rules can look at
     // neighbours without visiting their objects.
     GvObjectKind kindAt(int col, int row) const { return kinds[index(col, row)]; }
+    // The grid index of the neighbour (col + dx, row + dy) brought into the grid
+    // by the wrap mode, or -1 when that cell does not exist: the rules' cheap way
+    // to look around before they touch anything.
+    int neighbourIndex(int col, int row, int dx, int dy) const {
+        const int c = col + dx;
+        const int r = row + dy;
+        if (c >= 0 && c < width && r >= 0 && r < height)
+            return index(c, r);
+        return wrappedIndex(c, r);
+    }
+    GvObjectKind kindAtIndex(int i) const { return kinds[std::size_t(i)]; }
+    bool isStampedIndex(int i) const { return stamp[std::size_t(i)] == tick_count; }
+    // True when the neighbour exists, holds space and (unless the rules let
+    // things follow each other in one tick) was not written in this tick.
+    bool isOpenSpace(int col, int row, int dx, int dy, bool ignoreStamp) const {
+        const int i = neighbourIndex(col, row, dx, dy);
+        return i >= 0 && kinds[std::size_t(i)] == GvObjectKind::space &&
+               (ignoreStamp || stamp[std::size_t(i)] != tick_count);
+    }
     // True when the cell was written in the current tick.
     bool isStamped(int col, int row) const { return stamp[index(col, row)] == tick_count; }
     // Marks a cell as written in this tick, for objects that act without moving.
@@ -165,6 +184,7 @@ public:
 private:
     int index(int col, int row) const { return col + row * width; }
     bool wrapOutside(int& col, int& row) const;
+    int wrappedIndex(int col, int row) const;
     void tick();
     void animate(float tickDelta, float seconds);
     GvInputBits chooseInput();
