@@ -34,13 +34,16 @@ GvTextParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool 
 void GvTextParser::finishPack(GvLevelPack&) {}
 
 bool GvTextParser::nextWords(std::string& keyword, std::string& values) {
-    std::string text;
-    if (!reader_->readLine(text, true, true)) {
+    if (!reader_->readLine(line_, true, true)) {
         return false;
     }
-    const std::size_t space = text.find(' ');
-    keyword = text.substr(0, space);
-    values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    const std::size_t space = line_.find(' ');
+    keyword.assign(line_, 0, space);
+    if (space == std::string::npos) {
+        values.clear();
+    } else {
+        values.assign(line_, space + 1);
+    }
     return true;
 }
 

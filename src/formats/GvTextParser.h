@@ -72,4 +72,6 @@ protected:
 private:
     const OrbValueSpec& object_;
     const char* rawAlphabet_;
+    // The line `nextWords` reads into, kept so that its buffer is reused.
+    std::string line_;
 };
