@@ -55,21 +55,58 @@ int OrbEnvelope::render(int frames, float* levels) {
     int n = 0;
     while (n < frames && active_) {
         if (releasing_) {
-            if (releaseStep_ >= level_) {
-                level_ = 0.0f;
-                active_ = false;
-                releasing_ = false;
-            } else {
-                level_ -= releaseStep_;
-            }
-        } else {
-            Segment& s = segments_[segment_];
-            level_ = std::clamp(level_ + s.step, 0.0f, 1.0f);
-            if (--s.count == 0 && ++segment_ == segments_.size()) {
-                active_ = false;
-            }
+            n += renderRelease(frames - n, levels + n);
+            continue;
         }
-        levels[n++] = level_;
+        Segment& s = segments_[segment_];
+        const int run = std::min(frames - n, s.count);
+        renderRamp(s.step, run, levels + n);
+        n += run;
+        s.count -= run;
+        if (s.count == 0 && ++segment_ == segments_.size()) {
+            active_ = false;
+        }
     }
     return n;
+}
+
+void OrbEnvelope::renderRamp(float step, int count, float* levels) {
+    const float start = level_;
+    float level = start;
+    if (start >= 0.0f && start <= 1.0f) {
+        // Each rounded sum moves the same way as the step, so when the last level
+        // is still inside 0..1 so were all before it and none needed clamping.
+        for (int k = 0; k < count; ++k) {
+            level += step;
+            levels[k] = level;
+        }
+        if (level >= 0.0f && level <= 1.0f) {
+            level_ = level;
+            return;
+        }
+        level = start;
+    }
+    for (int k = 0; k < count; ++k) {
+        level = std::clamp(level + step, 0.0f, 1.0f);
+        levels[k] = level;
+    }
+    level_ = level;
+}
+
+int OrbEnvelope::renderRelease(int frames, float* levels) {
+    float level = level_;
+    int k = 0;
+    while (k < frames) {
+        if (releaseStep_ >= level) {
+            level = 0.0f;
+            active_ = false;
+            releasing_ = false;
+            levels[k++] = level;
+            break;
+        }
+        level -= releaseStep_;
+        levels[k++] = level;
+    }
+    level_ = level;
+    return k;
 }

@@ -31,6 +31,10 @@ private:
         float step;
     };
     void addSegment(int samples, float from, float to);
+    // `count` levels of a straight segment, each clamped to 0..1.
+    void renderRamp(float step, int count, float* levels);
+    // The cut-off fade, up to `frames` levels; returns how many it wrote.
+    int renderRelease(int frames, float* levels);
 
     int sampleRate_;
     bool active_ = false;

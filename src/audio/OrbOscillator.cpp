@@ -1,10 +1,10 @@
 #include "audio/OrbOscillator.h"
 
+#include "audio/OrbSine.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace {
-constexpr double kTwoPow32 = 4294967296.0;
 constexpr double kMaxPhase = 4294967295.0;
 constexpr double kTwoPow31 = 2147483648.0;
 constexpr uint32_t kQuarter = 1u << 30;
@@ -28,13 +28,18 @@ unsigned OrbOscillator::noiseValue(uint32_t reg) {
            ((reg >> 4) & 1u) << 1 | ((reg >> 2) & 1u);
 }
 
+float OrbOscillator::noiseSample(uint32_t reg) {
+    return static_cast<float>(noiseValue(reg) / 127.5 - 1.0);
+}
+
 bool OrbOscillator::render(int frames, void* out) {
     float* o = static_cast<float*>(out);
     const uint32_t inc = phaseIncrement_;
     switch (waveform_) {
     case kSine:
-        for (int i = 0; i < frames; ++i, phase_ += inc) {
-            o[i] = static_cast<float>(std::sin(2.0 * std::numbers::pi * phase_ / kTwoPow32));
+        if (frames > 0) {
+            OrbSine::fill(phase_, inc, frames, o);
+            phase_ += inc * static_cast<uint32_t>(frames);
         }
         break;
     case kPulse:
@@ -56,20 +61,26 @@ bool OrbOscillator::render(int frames, void* out) {
             o[i] = static_cast<float>(v);
         }
         break;
-    case kNoise:
+    case kNoise: {
+        // The value changes only when the register is clocked.
+        float value = noiseSample(noiseRegister_);
         for (int i = 0; i < frames; ++i) {
-            o[i] = static_cast<float>(noiseValue(noiseRegister_) / 127.5 - 1.0);
+            o[i] = value;
             // One clock each time the top four phase bits move on, however far the
             // phase jumps in a frame.
             unsigned clocks =
                 static_cast<unsigned>(((static_cast<uint64_t>(phase_) & 0x0FFFFFFFu) + inc) >> 28);
             phase_ += inc;
-            while (clocks-- > 0) {
-                noiseRegister_ = (noiseRegister_ << 1) |
-                                 (((noiseRegister_ >> 17) ^ (noiseRegister_ >> 22)) & 1u);
+            if (clocks > 0) {
+                while (clocks-- > 0) {
+                    noiseRegister_ = (noiseRegister_ << 1) |
+                                     (((noiseRegister_ >> 17) ^ (noiseRegister_ >> 22)) & 1u);
+                }
+                value = noiseSample(noiseRegister_);
             }
         }
         break;
+    }
     default:
         for (int i = 0; i < frames; ++i, phase_ += inc) {
             o[i] = 0.0f;

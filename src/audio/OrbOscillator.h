@@ -38,6 +38,9 @@ public:
     static unsigned noiseValue(uint32_t reg);
 
 private:
+    // The noise waveform's output for a register state.
+    static float noiseSample(uint32_t reg);
+
     int sampleRate_;
     int waveform_ = kSine;
     int frequency_ = 0;

@@ -36,9 +36,16 @@ bool OrbVoice::render(int frames, void* out) {
                 envelope_.stopNote(true);
                 break;
             }
-            for (int f = 0; f < k; ++f) {
-                for (int c = 0; c < ch; ++c) {
-                    at[f * ch + c] *= scratch_[f];
+            const float* levels = scratch_.data();
+            if (ch == 1) {
+                for (int f = 0; f < k; ++f) {
+                    at[f] *= levels[f];
+                }
+            } else {
+                for (int f = 0; f < k; ++f) {
+                    for (int c = 0; c < ch; ++c) {
+                        at[f * ch + c] *= levels[f];
+                    }
                 }
             }
             done += k;

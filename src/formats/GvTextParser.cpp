@@ -75,13 +75,16 @@ std::unique_ptr<GvLevelPack> GvTextParser::readPack(bool headerOnly) {
 }
 
 bool GvTextParser::nextLine(Line& line) {
-    std::string text;
-    if (!reader_->readLine(text, true, true)) {
+    if (!reader_->readLine(text_, true, true)) {
         return false;
     }
-    const std::size_t space = text.find(' ');
-    line.word = text.substr(0, space);
-    line.values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    const std::size_t space = text_.find(' ');
+    line.word.assign(text_, 0, space);
+    if (space == std::string::npos) {
+        line.values.clear();
+    } else {
+        line.values.assign(text_, space + 1);
+    }
     const int frame = keywordTableLookup(kFrameWords, line.word);
     line.frame = frame < 0 ? FrameWord::none : static_cast<FrameWord>(frame);
     line.keyword = frame < 0 ? keywordIndex(line.word) : -1;

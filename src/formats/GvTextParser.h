@@ -112,4 +112,6 @@ private:
 
     const OrbValueSpec& object_;
     const char* rawAlphabet_;
+    // The text `nextLine` reads into, kept so that its buffer is reused.
+    std::string text_;
 };

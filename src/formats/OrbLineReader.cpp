@@ -13,7 +13,8 @@ void OrbLineReader::stripLine(std::string& text) const {
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (quoteAware_ && text[i] == '"') {
                 quoted = !quoted;
-            } else if (!quoted && text.compare(i, commentMarker_.size(), commentMarker_) == 0) {
+            } else if (!quoted && text[i] == commentMarker_[0] &&
+                       text.compare(i, commentMarker_.size(), commentMarker_) == 0) {
                 text.resize(i);
                 break;
             }
@@ -28,7 +29,8 @@ void OrbLineReader::stripLine(std::string& text) const {
     while (begin < end && isTrim(text[begin])) {
         ++begin;
     }
-    text = text.substr(begin, end - begin);
+    text.erase(end);
+    text.erase(0, begin);
 }
 
 bool OrbLineReader::readLine(std::string& text, bool strip, bool skipEmpty) {

@@ -50,6 +50,29 @@ int OrbMemoryStream::peekByte() {
     return data_[static_cast<std::size_t>(position_)];
 }
 
+bool OrbMemoryStream::readLine(std::string& line) {
+    line.clear();
+    if (position_ >= size()) {
+        return false;
+    }
+    // The whole line at once rather than a byte at a time.
+    const unsigned char* const begin = data_.data() + position_;
+    const unsigned char* const end = data_.data() + data_.size();
+    const unsigned char* stop = begin;
+    while (stop != end && *stop != '\n' && *stop != '\r') {
+        ++stop;
+    }
+    line.assign(begin, stop);
+    if (stop != end) {
+        ++stop;
+        if (stop[-1] == '\r' && stop != end && *stop == '\n') {
+            ++stop;
+        }
+    }
+    position_ = static_cast<int>(stop - data_.data());
+    return true;
+}
+
 int OrbMemoryStream::write(const void* buffer, int count) {
     if (count < 0 || static_cast<long long>(position_) + count > INT_MAX) {
         throw OrbStreamException();

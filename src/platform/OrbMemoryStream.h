@@ -20,6 +20,7 @@ public:
     bool read(void* buffer, int count) override;
     int getByte() override;
     int peekByte() override;
+    bool readLine(std::string& line) override;
     int write(const void* buffer, int count) override;
     int putByte(int byte) override;
     int flush() override { return 0; }

@@ -31,7 +31,7 @@ void GvAmoebaObject::tick(GvWorld& world, int col, int row, GvInputBits, bool de
     int r = row + dy;
     if (!world.wrapCoordinates(c, r) || world.isStamped(c, r))
         return;
-    const GvObjectKind target = world.cellAt(c, r)->kind();
+    const GvObjectKind target = world.kindAt(c, r);
     if (target == GvObjectKind::dirt) {
         std::unique_ptr<GvObject> dirt = world.takeObject(c, r);
         dirt->shrinkToward(dx, dy);

@@ -38,6 +38,7 @@ void GvButterflyObject::animate(GvWorld& world, float tickDelta, float seconds) 
         phase += 1.0f;
     // Rounding (or a non-finite rate) must not leave the phase outside [0, 1).
     flutter_phase = (phase >= 0.0f && phase < 1.0f) ? phase : 0.0f;
+    animating = true;
 }
 
 float GvButterflyObject::wingOpening() const {

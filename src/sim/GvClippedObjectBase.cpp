@@ -6,7 +6,7 @@ void GvClippedObjectBase::tick(GvWorld&, int, int, GvInputBits, bool) {
     finishClip();
 }
 
-void GvClippedObjectBase::finishClip() {
+void GvClippedObjectBase::finishReveal() {
     if (revealing) {
         stopClip();
     } else if (hiding) {
@@ -31,6 +31,7 @@ void GvClippedObjectBase::animate(GvWorld& world, float tickDelta, float seconds
                                       : clip_bottom;
         margin = std::clamp(margin + tickDelta, 0.0f, 1.0f);
     }
+    animating = animating || revealing || hiding;
 }
 
 bool GvClippedObjectBase::isClipped() const {
@@ -69,6 +70,7 @@ void GvClippedObjectBase::stopClip() {
 }
 
 void GvClippedObjectBase::growFrom(int dx, int dy) {
+    animating = true;
     revealing = true;
     hiding = false;
     clip_dx = dx;
@@ -90,5 +92,6 @@ void GvClippedObjectBase::shrinkToward(int dx, int dy) {
     clip_dy = dy;
     hiding = true;
     revealing = false;
+    animating = true;
     startClip(0.0f, 0.0f, 0.0f, 0.0f);
 }

@@ -31,6 +31,13 @@ public:
     int clip_dy = 0;
 
 protected:
-    // The bookkeeping every clipped object does first in its tick.
-    void finishClip();
+    // The bookkeeping every clipped object does first in its tick (inline: most
+    // clipped objects have nothing to finish).
+    void finishClip() {
+        if (revealing || hiding)
+            finishReveal();
+    }
+
+private:
+    void finishReveal();
 };

@@ -5,11 +5,10 @@
 bool GvCreatureRules::touchTest(GvWorld& world, int col, int row, GvObjectKind leave) {
     static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
     for (const auto& step : kSteps) {
-        int c = col + step[0];
-        int r = row + step[1];
-        if (!world.wrapCoordinates(c, r))
+        const int i = world.neighbourIndex(col, row, step[0], step[1]);
+        if (i < 0)
             continue;
-        const GvObjectKind kind = world.cellAt(c, r)->kind();
+        const GvObjectKind kind = world.kindAtIndex(i);
         // Amoeba counts only while the creature's own cell is unwritten in this tick.
         const bool triggers = kind == GvObjectKind::player || kind == GvObjectKind::voodoo_doll ||
                               (kind == GvObjectKind::amoeba && !world.isStamped(col, row));
@@ -26,11 +25,5 @@ bool GvCreatureRules::touchTest(GvWorld& world, int col, int row, GvObjectKind l
 }
 
 bool GvCreatureRules::isOpen(const GvWorld& world, int col, int row, int dx, int dy) {
-    int c = col + dx;
-    int r = row + dy;
-    if (!world.wrapCoordinates(c, r))
-        return false;
-    if (world.cellAt(c, r)->kind() != GvObjectKind::space)
-        return false;
-    return world.physics == GvPhysics::retro || !world.isStamped(c, r);
+    return world.isOpenSpace(col, row, dx, dy, world.physics == GvPhysics::retro);
 }

@@ -43,6 +43,7 @@ void GvDiamondObject::animate(GvWorld& world, float tickDelta, float seconds) {
         // left over after nine ticks would keep the sparkle for a tenth.
         sparkling = sparkle_life > 1e-5f;
     }
+    animating = animating || sparkling;
 }
 
 GvWorldEvent GvDiamondObject::fallEvent() const {
@@ -60,6 +61,7 @@ void GvDiamondObject::afterFall(GvWorld& world) {
         sparkle_life = kSparkleLife;
         sparkle_seed = int(world.cosmetic_random.next() & 0x7fffffffu);
         sparkling = true;
+        animating = true;
         sparkle_angle = world.cosmetic_random.nextUnit() * 360.0f;
     }
 }

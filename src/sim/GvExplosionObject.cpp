@@ -40,6 +40,8 @@ void GvExplosionObject::animate(GvWorld& world, float tickDelta, float seconds) 
     if (remains)
         remains->animate(world, tickDelta, seconds);
     stage_fraction = world.tick_fraction;
+    // The stage moves on with the tick fraction: never at rest.
+    animating = true;
 }
 
 float GvExplosionObject::frame() const {

@@ -4,19 +4,12 @@
 #include "sim/GvObjectFactory.h"
 #include "sim/GvWorld.h"
 
-// A cell a falling or rolling object may enter.
-static bool isFree(const GvWorld& world, int col, int row) {
-    if (!world.wrapCoordinates(col, row))
-        return false;
-    if (world.cellAt(col, row)->kind() != GvObjectKind::space)
-        return false;
-    return world.physics == GvPhysics::retro || !world.isStamped(col, row);
-}
-
 bool GvFallingObjectBase::canFall(const GvWorld& world, int col, int row, int dx) {
-    if (dx != 0 && !isFree(world, col + dx, row))
+    // Under retro physics a cell freed in this tick can be entered at once.
+    const bool retro = world.physics == GvPhysics::retro;
+    if (dx != 0 && !world.isOpenSpace(col, row, dx, 0, retro))
         return false;
-    return isFree(world, col + dx, row + 1);
+    return world.isOpenSpace(col, row, dx, 1, retro);
 }
 
 void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {
@@ -42,7 +35,8 @@ void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bo
     }
 
     const GvObject* below = belowExists ? world.cellAt(belowCol, belowRow) : nullptr;
-    if (falling && below != nullptr && below->kind() == GvObjectKind::magic_wall &&
+    if (falling && below != nullptr &&
+        world.kindAt(belowCol, belowRow) == GvObjectKind::magic_wall &&
         magicWallKind() != GvObjectKind::space) {
         passMagicWall(world, col, row, belowCol, belowRow);
         return;
@@ -108,7 +102,7 @@ void GvFallingObjectBase::passMagicWall(GvWorld& world, int col, int row, int wa
         int outCol = col;
         int outRow = row + 2;
         if (world.wrapCoordinates(outCol, outRow) &&
-            world.cellAt(outCol, outRow)->kind() == GvObjectKind::space &&
+            world.kindAt(outCol, outRow) == GvObjectKind::space &&
             (world.physics == GvPhysics::retro || !world.isStamped(outCol, outRow))) {
             std::unique_ptr<GvObject> emitted = createObjectOfKind(converted);
             emitted->randomizeLook(world.cosmetic_random);

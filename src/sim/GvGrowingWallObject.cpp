@@ -13,12 +13,11 @@ void GvGrowingWallObject::tick(GvWorld& world, int col, int row, GvInputBits, bo
     for (const auto& step : kSteps) {
         if ((mask & step[2]) == 0)
             continue;
+        if (!world.isOpenSpace(col, row, step[0], step[1], false))
+            continue;
         int c = col + step[0];
         int r = row + step[1];
-        if (!world.wrapCoordinates(c, r))
-            continue;
-        if (world.cellAt(c, r)->kind() != GvObjectKind::space || world.isStamped(c, r))
-            continue;
+        world.wrapCoordinates(c, r);
         auto piece = std::make_unique<GvGrowingWallObject>(mask);
         piece->setStyle(style());
         piece->growFrom(step[0], step[1]);

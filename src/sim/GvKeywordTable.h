@@ -9,14 +9,17 @@
 template <std::size_t N>
 constexpr int keywordTableLookup(const char* const (&table)[N], std::string_view word) {
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+    // Compared up to the entry's terminator, so that no entry's length is measured;
+    // most entries already differ in the first letter.
+    const char first = word.empty() ? '\0' : lower(word[0]);
     for (std::size_t i = 0; i < N; ++i) {
-        const std::string_view entry(table[i]);
-        if (entry.size() != word.size())
+        const char* entry = table[i];
+        if (lower(entry[0]) != first)
             continue;
-        bool same = true;
-        for (std::size_t k = 0; k < entry.size() && same; ++k)
-            same = lower(entry[k]) == lower(word[k]);
-        if (same)
+        std::size_t k = 0;
+        while (k < word.size() && entry[k] != '\0' && lower(entry[k]) == lower(word[k]))
+            ++k;
+        if (k == word.size() && entry[k] == '\0')
             return int(i);
     }
     return -1;

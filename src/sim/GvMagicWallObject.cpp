@@ -15,6 +15,7 @@ void GvMagicWallObject::tick(GvWorld& world, int col, int row, GvInputBits input
             sparkle.size *= float(k) * 0.25f;
             sparkles.push_back(sparkle);
         }
+        animating = true;
     }
 }
 
@@ -31,6 +32,7 @@ void GvMagicWallObject::animate(GvWorld& world, float tickDelta, float seconds) 
         else
             sparkles.erase(sparkles.begin() + std::ptrdiff_t(i));
     }
+    animating = animating || !sparkles.empty();
 }
 
 GvMagicWallObject::Sparkle GvMagicWallObject::newSparkle(GvWorld& world) {

@@ -9,6 +9,7 @@ void GvMovingObjectBase::animate(GvWorld& world, float tickDelta, float seconds)
     GvVisibleObjectBase::animate(world, tickDelta, seconds);
     shift_x += shift_x_rate * tickDelta;
     shift_y += shift_y_rate * tickDelta;
+    animating = animating || shift_x_rate != 0.0f || shift_y_rate != 0.0f;
 }
 
 bool GvMovingObjectBase::isShifted() const {
@@ -18,6 +19,8 @@ bool GvMovingObjectBase::isShifted() const {
 void GvMovingObjectBase::setShiftX(float offset, float rate) {
     shift_x = offset;
     shift_x_rate = rate;
+    if (rate != 0.0f)
+        animating = true;
 }
 
 float GvMovingObjectBase::shiftX() const {
@@ -27,6 +30,8 @@ float GvMovingObjectBase::shiftX() const {
 void GvMovingObjectBase::setShiftY(float offset, float rate) {
     shift_y = offset;
     shift_y_rate = rate;
+    if (rate != 0.0f)
+        animating = true;
 }
 
 float GvMovingObjectBase::shiftY() const {

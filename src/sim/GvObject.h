@@ -61,4 +61,9 @@ public:
     virtual void setFalling(bool falling);
     virtual bool isFalling() const;
     virtual void randomizeLook(GvGamePlayRandomStream& cosmeticRandom);
+
+    // False while `animate` would change nothing, so that the world can pass the
+    // object by between ticks. Each `animate` recomputes it from what is still in
+    // motion; whatever sets something in motion sets it again.
+    bool animating = true;
 };

@@ -31,8 +31,7 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
     int targetCol = col + dx;
     int targetRow = row + dy;
     if ((dx != 0 || dy != 0) && world.wrapCoordinates(targetCol, targetRow)) {
-        GvObject* target = world.cellAt(targetCol, targetRow);
-        switch (target->kind()) {
+        switch (world.kindAt(targetCol, targetRow)) {
         case GvObjectKind::space:
             if (snap)
                 break;
@@ -141,12 +140,12 @@ bool GvPlayerObject::push(GvWorld& world, int col, int row, int targetCol, int t
     int underCol = targetCol;
     int underRow = targetRow + 1;
     const bool beyondOpen = world.wrapCoordinates(beyondCol, beyondRow) &&
-                            world.cellAt(beyondCol, beyondRow)->kind() == GvObjectKind::space &&
+                            world.kindAt(beyondCol, beyondRow) == GvObjectKind::space &&
                             (retro || !world.isStamped(beyondCol, beyondRow));
     // Under the program's own rules a boulder over a gap is about to fall and
     // cannot be pushed across it.
     const bool overGap = !retro && world.wrapCoordinates(underCol, underRow) &&
-                         world.cellAt(underCol, underRow)->kind() == GvObjectKind::space;
+                         world.kindAt(underCol, underRow) == GvObjectKind::space;
     bool moved = false;
     if (!pushed->isFalling() && !world.isStamped(targetCol, targetRow) && beyondOpen && !overGap) {
         // One draw per attempt keeps replays in step whatever the outcome.
@@ -170,6 +169,7 @@ void GvPlayerObject::animate(GvWorld& world, float tickDelta, float seconds) {
     if (walking)
         walk_phase = std::fmod(walk_phase + tickDelta / 3.0f, 1.0f);
     idle_phase = std::fmod(idle_phase + tickDelta * 0.5f, 1.0f);
+    animating = true;
 }
 
 GvObjectKind GvPlayerObject::kind() const {

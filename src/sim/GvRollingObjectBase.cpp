@@ -6,6 +6,7 @@ void GvRollingObjectBase::animate(GvWorld& world, float tickDelta, float seconds
     GvMovingObjectBase::animate(world, tickDelta, seconds);
     if (spin != 0.0f)
         setAngle(angle_value + spin * tickDelta);
+    animating = animating || spin != 0.0f;
 }
 
 void GvRollingObjectBase::setAngle(float degrees) {
@@ -27,6 +28,8 @@ float GvRollingObjectBase::angle() const {
 void GvRollingObjectBase::setSpin(float delta, float target) {
     spin = delta;
     spin_target = target;
+    if (delta != 0.0f)
+        animating = true;
 }
 
 void GvRollingObjectBase::applySpin() {

@@ -25,7 +25,7 @@ void GvSlimeObject::tick(GvWorld& world, int col, int row, GvInputBits, bool det
     int belowRow = row + 1;
     if (!world.wrapCoordinates(aboveCol, aboveRow) || !world.wrapCoordinates(belowCol, belowRow))
         return;
-    if (world.cellAt(belowCol, belowRow)->kind() != GvObjectKind::space)
+    if (world.kindAt(belowCol, belowRow) != GvObjectKind::space)
         return;
     // The draw is made whether or not anything rests on the slime.
     if (int(world.random.next() & 0xffffu) >= world.slime_permeability)

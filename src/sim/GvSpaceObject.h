@@ -5,6 +5,7 @@
 // An empty cell.
 class GvSpaceObject : public GvObject {
 public:
+    GvSpaceObject() { animating = false; }
     void setStyle(int style) override;
     int style() const override;
     GvObjectKind kind() const override;

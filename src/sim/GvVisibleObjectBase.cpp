@@ -5,6 +5,7 @@
 void GvVisibleObjectBase::animate(GvWorld&, float tickDelta, float) {
     approach(opacity_value, opacity_target, opacity_rate, tickDelta);
     approach(scale_value, scale_target, scale_rate, tickDelta);
+    animating = opacity_value != opacity_target || scale_value != scale_target;
 }
 
 void GvVisibleObjectBase::setStyle(int style) {
@@ -19,6 +20,7 @@ void GvVisibleObjectBase::fadeTo(float target, float ticks) {
     if (ticks != 0.0f) {
         opacity_rate = (target - opacity_value) / ticks;
         opacity_target = target;
+        animating = true;
     } else {
         opacity_value = target;
         opacity_target = target;
@@ -34,6 +36,7 @@ void GvVisibleObjectBase::scaleTo(float target, float ticks) {
     if (ticks != 0.0f) {
         scale_rate = (target - scale_value) / ticks;
         scale_target = target;
+        animating = true;
     } else {
         scale_value = target;
         scale_target = target;

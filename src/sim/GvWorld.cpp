@@ -26,6 +26,7 @@ void GvWorld::reset(int newWidth, int newHeight, GvWrapMode newWrap) {
     cells.resize(std::size_t(width) * std::size_t(height));
     for (auto& cell : cells)
         cell = std::make_unique<GvSpaceObject>();
+    kinds.assign(cells.size(), GvObjectKind::space);
     stamp.assign(cells.size(), tick_count);
     view_left = 0;
     view_top = 0;
@@ -81,6 +82,7 @@ void GvWorld::reset(int newWidth, int newHeight, GvWrapMode newWrap) {
 
 void GvWorld::placeObject(int col, int row, std::unique_ptr<GvObject> object) {
     const int i = index(col, row);
+    kinds[i] = object->kind();
     // The old occupant may be the caller itself (an explosion handing over its
     // remains), so it is destroyed only after the cell holds the new object.
     std::unique_ptr<GvObject> old = std::exchange(cells[i], std::move(object));
@@ -90,6 +92,7 @@ void GvWorld::placeObject(int col, int row, std::unique_ptr<GvObject> object) {
 std::unique_ptr<GvObject> GvWorld::takeObject(int col, int row) {
     const int i = index(col, row);
     std::unique_ptr<GvObject> taken = std::exchange(cells[i], std::make_unique<GvSpaceObject>());
+    kinds[i] = GvObjectKind::space;
     stamp[i] = tick_count;
     return taken;
 }
@@ -102,8 +105,14 @@ void GvWorld::moveObject(int fromCol, int fromRow, int toCol, int toRow) {
         return;
     }
     std::unique_ptr<GvObject> old = std::exchange(cells[to], std::move(cells[from]));
+    // Empty space carries nothing of its own, so the space moved over is reused.
+    if (kinds[to] == GvObjectKind::space)
+        cells[from] = std::move(old);
+    else
+        cells[from] = std::make_unique<GvSpaceObject>();
+    kinds[to] = kinds[from];
+    kinds[from] = GvObjectKind::space;
     stamp[to] = tick_count;
-    cells[from] = std::make_unique<GvSpaceObject>();
     stamp[from] = tick_count;
 }
 
@@ -129,7 +138,7 @@ void GvWorld::addVanishing(std::unique_ptr<GvObject> object, int col, int row, i
     vanish[list == 1 ? 1 : 0].push_back(std::move(record));
 }
 
-bool GvWorld::wrapCoordinates(int& col, int& row) const {
+bool GvWorld::wrapOutside(int& col, int& row) const {
     // An empty grid has no cells to wrap into (and would never leave the loops).
     if (width <= 0 || height <= 0)
         return false;
@@ -162,10 +171,14 @@ bool GvWorld::wrapCoordinates(int& col, int& row) const {
     return true;
 }
 
+int GvWorld::wrappedIndex(int col, int row) const {
+    return wrapOutside(col, row) ? index(col, row) : -1;
+}
+
 GvObjectKind GvWorld::findPlayer() {
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
-            const GvObjectKind kind = cellAt(col, row)->kind();
+            const GvObjectKind kind = kindAt(col, row);
             if (kind == GvObjectKind::player || kind == GvObjectKind::in_box) {
                 player_col = col;
                 player_row = row;
@@ -389,10 +402,14 @@ void GvWorld::scan(GvInputBits input) {
     bool amoebaCanGrow = false;
     for (int row = 0; row < height; ++row) {
         for (int col = 0; col < width; ++col) {
-            if (isStamped(col, row))
+            const int i = index(col, row);
+            if (stamp[i] == tick_count)
                 continue;
-            GvObject* object = cellAt(col, row);
-            const GvObjectKind kind = object->kind();
+            const GvObjectKind kind = kinds[i];
+            // Space and the two plain walls do nothing in a tick.
+            if (kind == GvObjectKind::space || kind == GvObjectKind::steel_wall ||
+                kind == GvObjectKind::brick_wall)
+                continue;
             if (kind == GvObjectKind::player || kind == GvObjectKind::in_box) {
                 if (player_must_die) {
                     explode(col, row, GvObjectKind::space);
@@ -404,7 +421,7 @@ void GvWorld::scan(GvInputBits input) {
                 if (!amoebaCanGrow)
                     amoebaCanGrow = amoebaGrowthTest(col, row);
             }
-            object->tick(*this, col, row, input, false);
+            cells[i]->tick(*this, col, row, input, false);
         }
     }
     if (!amoebaCanGrow)
@@ -417,12 +434,11 @@ void GvWorld::scan(GvInputBits input) {
 bool GvWorld::amoebaGrowthTest(int col, int row) const {
     static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
     for (const auto& step : kSteps) {
-        int c = col + step[0];
-        int r = row + step[1];
-        if (!wrapCoordinates(c, r))
+        const int i = neighbourIndex(col, row, step[0], step[1]);
+        if (i < 0)
             continue;
-        const GvObjectKind kind = cellAt(c, r)->kind();
-        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStamped(c, r))
+        const GvObjectKind kind = kinds[std::size_t(i)];
+        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStampedIndex(i))
             return true;
     }
     return false;
@@ -437,8 +453,10 @@ void GvWorld::animate(float tickDelta, float seconds) {
         for (std::size_t i = 0; i < list.size(); ++i)
             list[i].object->animate(*this, tickDelta, seconds);
     }
-    for (std::unique_ptr<GvObject>& cell : cells)
-        cell->animate(*this, tickDelta, seconds);
+    for (std::unique_ptr<GvObject>& cell : cells) {
+        if (cell->animating)
+            cell->animate(*this, tickDelta, seconds);
+    }
 }
 
 void GvWorld::explode(int col, int row, GvObjectKind leave) {

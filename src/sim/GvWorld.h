@@ -48,6 +48,28 @@ public:
 
     GvObject* cellAt(int col, int row) { return cells[index(col, row)].get(); }
     const GvObject* cellAt(int col, int row) const { return cells[index(col, row)].get(); }
+    // The occupant's kind, kept beside the grid so that the rules can look at
+    // neighbours without visiting their objects.
+    GvObjectKind kindAt(int col, int row) const { return kinds[index(col, row)]; }
+    // The grid index of the neighbour (col + dx, row + dy) brought into the grid
+    // by the wrap mode, or -1 when that cell does not exist: the rules' cheap way
+    // to look around before they touch anything.
+    int neighbourIndex(int col, int row, int dx, int dy) const {
+        const int c = col + dx;
+        const int r = row + dy;
+        if (c >= 0 && c < width && r >= 0 && r < height)
+            return index(c, r);
+        return wrappedIndex(c, r);
+    }
+    GvObjectKind kindAtIndex(int i) const { return kinds[std::size_t(i)]; }
+    bool isStampedIndex(int i) const { return stamp[std::size_t(i)] == tick_count; }
+    // True when the neighbour exists, holds space and (unless the rules let
+    // things follow each other in one tick) was not written in this tick.
+    bool isOpenSpace(int col, int row, int dx, int dy, bool ignoreStamp) const {
+        const int i = neighbourIndex(col, row, dx, dy);
+        return i >= 0 && kinds[std::size_t(i)] == GvObjectKind::space &&
+               (ignoreStamp || stamp[std::size_t(i)] != tick_count);
+    }
     // True when the cell was written in the current tick.
     bool isStamped(int col, int row) const { return stamp[index(col, row)] == tick_count; }
     // Marks a cell as written in this tick, for objects that act without moving.
@@ -65,7 +87,12 @@ public:
     void addVanishing(std::unique_ptr<GvObject> object, int col, int row, int list);
     // Brings a neighbour coordinate into the grid by the wrap mode; false when
     // the cell does not exist.
-    bool wrapCoordinates(int& col, int& row) const;
+    bool wrapCoordinates(int& col, int& row) const {
+        // Most neighbours lie inside the grid; only the others need the wrap rules.
+        if (col >= 0 && col < width && row >= 0 && row < height)
+            return true;
+        return wrapOutside(col, row);
+    }
     // Finds the first player or in box in reading order for the camera.
     GvObjectKind findPlayer();
     // The point the camera follows, in cells, inside [0, width) x [0, height).
@@ -156,9 +183,14 @@ public:
 
 private:
     int index(int col, int row) const { return col + row * width; }
+    bool wrapOutside(int& col, int& row) const;
+    int wrappedIndex(int col, int row) const;
     void tick();
     void animate(float tickDelta, float seconds);
     GvInputBits chooseInput();
     void stepVanishLists(GvInputBits input);
     void scan(GvInputBits input);
+
+    // The kind of every cell's occupant, written wherever `cells` is.
+    std::vector<GvObjectKind> kinds;
 };
