@@ -311,7 +311,7 @@ bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
     rectangle = {stored.left, stored.top, stored.width, stored.height};
     if (settings_->readBool("WindowFullScreen", false)) {
         mode = OrbWindowFullScreen;
-    } else if (settings_->readBool("WindowMaximized", false)) {
+    } else if (settings_->readBool("WindowMaximized", true)) {
         mode = OrbWindowMaximized;
     } else {
         mode = OrbWindowNormal;
@@ -320,6 +320,9 @@ bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
 }
 
 void GvView::saveSettings() {
+    // All values go into the file together: a crash between two of them must not
+    // leave a mixture of old and new placement, pack and level.
+    settings_->beginBatch();
     if (impl().windowRectangle().width > 0) {
         const bool full = impl().isFullScreen();
         settings_->writeBool("WindowFullScreen", full);
@@ -330,6 +333,7 @@ void GvView::saveSettings() {
     settings_->writeFloat("Volume", volume_);
     settings_->writeString("LevelPackFileName", packFileName_);
     settings_->writeInt("SelectedLevel", selectedLevel_);
+    settings_->commitBatch();
 }
 
 bool GvView::isFullScreen() const {
