@@ -32,11 +32,12 @@ void SDLCALL feedCallback(void* device, Uint8* stream, int bytes) {
 }
 
 // The period asked of the system: the largest power of two (some systems want their
-// period so) not above one block and not above 1,024 frames. A trigger waits for the
-// block in play and the next one; a longer period would add its length on top.
+// period so) not above one block and not above 512 frames (11.6 ms at 44,100 Hz). A
+// trigger waits for the block in play and the next one; the period comes on top, so
+// it is kept short.
 int periodFor(int blockFrames) {
     int n = 1;
-    while (n * 2 <= blockFrames && n * 2 <= 1024) {
+    while (n * 2 <= blockFrames && n * 2 <= 512) {
         n *= 2;
     }
     return n;

@@ -14,7 +14,7 @@
 // Streams a module's sound to the system's audio output as 16-bit PCM. A thread of
 // its own renders into two alternating blocks while the system plays the other, so
 // the game thread never touches samples; it only sets the gain. The system takes the
-// samples in periods no longer than one block (at most 1,024 frames), so that its
+// samples in periods no longer than one block (at most 512 frames), so that its
 // own buffering adds little to the two blocks in flight. When no output can be had,
 // `open` fails and the game simply stays silent.
 class OrbAudioDevice : public OrbUncopyable {
