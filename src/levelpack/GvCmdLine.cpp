@@ -7,13 +7,6 @@ std::unique_ptr<GvCaveCommand> GvCmdLine::clone() const {
     return std::make_unique<GvCmdLine>(*this);
 }
 
-void GvCmdLine::translate(int dx, int dy) {
-    x1_ = shifted(x1_, dx);
-    x2_ = shifted(x2_, dx);
-    y1_ = shifted(y1_, dy);
-    y2_ = shifted(y2_, dy);
-}
-
 static int sign(long long value) {
     return value > 0 ? 1 : (value < 0 ? -1 : 0);
 }
@@ -48,10 +41,6 @@ void GvCmdLine::apply(GvUnpackGrid& grid, GvRandomStream&) const {
 }
 
 void GvCmdLine::serialise(GvMd5& digest) const {
-    digest.updateByte(1);
-    digest.updateInt(x1_);
-    digest.updateInt(y1_);
-    digest.updateInt(x2_);
-    digest.updateInt(y2_);
+    serialiseCorners(digest, 1);
     digest.updateByte(static_cast<std::uint8_t>(object_));
 }

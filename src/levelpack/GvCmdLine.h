@@ -1,32 +1,23 @@
 #pragma once
 
-#include "levelpack/GvCaveCommand.h"
+#include "levelpack/GvTwoPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
 // Draws a line of one object from (x1, y1) to (x2, y2), both ends included.
 // Horizontal, vertical and exact diagonal lines are drawn cell by cell; for
 // other slopes the shorter axis reaches its end one step early and the line
 // finishes along the longer axis (see apply).
-class GvCmdLine : public GvCaveCommand {
+class GvCmdLine : public GvTwoPointCommand {
 public:
     GvCmdLine(int x1, int y1, int x2, int y2, GvPackedObjectType object)
-        : x1_(x1), y1_(y1), x2_(x2), y2_(y2), object_(object) {}
+        : GvTwoPointCommand(x1, y1, x2, y2), object_(object) {}
 
     std::unique_ptr<GvCaveCommand> clone() const override;
-    void translate(int dx, int dy) override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 
-    int x1() const { return x1_; }
-    int y1() const { return y1_; }
-    int x2() const { return x2_; }
-    int y2() const { return y2_; }
     GvPackedObjectType object() const { return object_; }
 
 private:
-    int x1_;
-    int y1_;
-    int x2_;
-    int y2_;
     GvPackedObjectType object_;
 };

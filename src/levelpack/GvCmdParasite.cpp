@@ -7,13 +7,6 @@ std::unique_ptr<GvCaveCommand> GvCmdParasite::clone() const {
     return std::make_unique<GvCmdParasite>(*this);
 }
 
-void GvCmdParasite::translate(int dx, int dy) {
-    x1_ = shifted(x1_, dx);
-    x2_ = shifted(x2_, dx);
-    y1_ = shifted(y1_, dy);
-    y2_ = shifted(y2_, dy);
-}
-
 void GvCmdParasite::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     for (long long y = y1_; y <= y2_; ++y) {
         for (long long x = x1_; x <= x2_; ++x) {
@@ -26,11 +19,7 @@ void GvCmdParasite::apply(GvUnpackGrid& grid, GvRandomStream&) const {
 }
 
 void GvCmdParasite::serialise(GvMd5& digest) const {
-    digest.updateByte(6);
-    digest.updateInt(x1_);
-    digest.updateInt(y1_);
-    digest.updateInt(x2_);
-    digest.updateInt(y2_);
+    serialiseCorners(digest, 6);
     digest.updateByte(static_cast<std::uint8_t>(host_));
     digest.updateInt(dx_);
     digest.updateInt(dy_);

@@ -8,13 +8,6 @@ std::unique_ptr<GvCaveCommand> GvCmdRandomFill::clone() const {
     return std::make_unique<GvCmdRandomFill>(*this);
 }
 
-void GvCmdRandomFill::translate(int dx, int dy) {
-    x1_ = shifted(x1_, dx);
-    x2_ = shifted(x2_, dx);
-    y1_ = shifted(y1_, dy);
-    y2_ = shifted(y2_, dy);
-}
-
 GvPackedObjectType GvCmdRandomFill::choose(std::uint8_t byte) const {
     GvPackedObjectType chosen = fill_;
     int best = 256;
@@ -41,11 +34,7 @@ void GvCmdRandomFill::apply(GvUnpackGrid& grid, GvRandomStream& stream) const {
 }
 
 void GvCmdRandomFill::serialise(GvMd5& digest) const {
-    digest.updateByte(5);
-    digest.updateInt(x1_);
-    digest.updateInt(y1_);
-    digest.updateInt(x2_);
-    digest.updateInt(y2_);
+    serialiseCorners(digest, 5);
     digest.updateByte(static_cast<std::uint8_t>(fill_));
     for (const Entry& entry : entries_) {
         digest.updateByte(static_cast<std::uint8_t>(entry.object));

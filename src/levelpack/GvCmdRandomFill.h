@@ -1,6 +1,6 @@
 #pragma once
 
-#include "levelpack/GvCaveCommand.h"
+#include "levelpack/GvTwoPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
 #include <cstdint>
@@ -11,7 +11,7 @@
 // entry on a tie); with no such entry the cell gets the fill object. A byte is
 // drawn for every cell of the rectangle, even one outside the grid, so clipping
 // never shifts the random sequence of the cells that remain.
-class GvCmdRandomFill : public GvCaveCommand {
+class GvCmdRandomFill : public GvTwoPointCommand {
 public:
     struct Entry {
         GvPackedObjectType object;
@@ -22,17 +22,12 @@ public:
 
     GvCmdRandomFill(int x1, int y1, int x2, int y2, GvPackedObjectType fill,
                     std::vector<Entry> entries)
-        : x1_(x1), y1_(y1), x2_(x2), y2_(y2), fill_(fill), entries_(std::move(entries)) {}
+        : GvTwoPointCommand(x1, y1, x2, y2), fill_(fill), entries_(std::move(entries)) {}
 
     std::unique_ptr<GvCaveCommand> clone() const override;
-    void translate(int dx, int dy) override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 
-    int x1() const { return x1_; }
-    int y1() const { return y1_; }
-    int x2() const { return x2_; }
-    int y2() const { return y2_; }
     GvPackedObjectType fill() const { return fill_; }
     const std::vector<Entry>& entries() const { return entries_; }
 
@@ -44,10 +39,6 @@ protected:
     void fillFrom(GvUnpackGrid& grid, GvRandomStream& stream) const;
 
 private:
-    int x1_;
-    int y1_;
-    int x2_;
-    int y2_;
     GvPackedObjectType fill_;
     std::vector<Entry> entries_;
 };

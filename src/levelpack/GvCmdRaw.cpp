@@ -7,11 +7,6 @@ std::unique_ptr<GvCaveCommand> GvCmdRaw::clone() const {
     return std::make_unique<GvCmdRaw>(*this);
 }
 
-void GvCmdRaw::translate(int dx, int dy) {
-    x_ = shifted(x_, dx);
-    y_ = shifted(y_, dy);
-}
-
 void GvCmdRaw::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     long long x = x_;
     for (const GvPackedObjectType object : objects_) {
@@ -20,9 +15,7 @@ void GvCmdRaw::apply(GvUnpackGrid& grid, GvRandomStream&) const {
 }
 
 void GvCmdRaw::serialise(GvMd5& digest) const {
-    digest.updateByte(7);
-    digest.updateInt(x_);
-    digest.updateInt(y_);
+    serialisePoint(digest, 7);
     for (const GvPackedObjectType object : objects_) {
         digest.updateByte(static_cast<std::uint8_t>(object));
     }

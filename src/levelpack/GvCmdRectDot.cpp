@@ -7,11 +7,6 @@ std::unique_ptr<GvCaveCommand> GvCmdRectDot::clone() const {
     return std::make_unique<GvCmdRectDot>(*this);
 }
 
-void GvCmdRectDot::translate(int dx, int dy) {
-    x_ = shifted(x_, dx);
-    y_ = shifted(y_, dy);
-}
-
 void GvCmdRectDot::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     for (long long r = 0; r < rows_; ++r) {
         for (long long c = 0; c < columns_; ++c) {
@@ -21,9 +16,7 @@ void GvCmdRectDot::apply(GvUnpackGrid& grid, GvRandomStream&) const {
 }
 
 void GvCmdRectDot::serialise(GvMd5& digest) const {
-    digest.updateByte(4);
-    digest.updateInt(x_);
-    digest.updateInt(y_);
+    serialisePoint(digest, 4);
     digest.updateInt(columns_);
     digest.updateInt(rows_);
     digest.updateInt(columnStep_);

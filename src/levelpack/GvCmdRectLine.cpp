@@ -7,13 +7,6 @@ std::unique_ptr<GvCaveCommand> GvCmdRectLine::clone() const {
     return std::make_unique<GvCmdRectLine>(*this);
 }
 
-void GvCmdRectLine::translate(int dx, int dy) {
-    x1_ = shifted(x1_, dx);
-    x2_ = shifted(x2_, dx);
-    y1_ = shifted(y1_, dy);
-    y2_ = shifted(y2_, dy);
-}
-
 void GvCmdRectLine::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     for (long long x = x1_; x <= x2_; ++x) {
         grid.setCell(x, y1_, object_);
@@ -26,10 +19,6 @@ void GvCmdRectLine::apply(GvUnpackGrid& grid, GvRandomStream&) const {
 }
 
 void GvCmdRectLine::serialise(GvMd5& digest) const {
-    digest.updateByte(2);
-    digest.updateInt(x1_);
-    digest.updateInt(y1_);
-    digest.updateInt(x2_);
-    digest.updateInt(y2_);
+    serialiseCorners(digest, 2);
     digest.updateByte(static_cast<std::uint8_t>(object_));
 }

@@ -7,18 +7,11 @@ std::unique_ptr<GvCaveCommand> GvCmdSet::clone() const {
     return std::make_unique<GvCmdSet>(*this);
 }
 
-void GvCmdSet::translate(int dx, int dy) {
-    x_ = shifted(x_, dx);
-    y_ = shifted(y_, dy);
-}
-
 void GvCmdSet::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     grid.setCell(x_, y_, object_);
 }
 
 void GvCmdSet::serialise(GvMd5& digest) const {
-    digest.updateByte(0);
-    digest.updateInt(x_);
-    digest.updateInt(y_);
+    serialisePoint(digest, 0);
     digest.updateByte(static_cast<std::uint8_t>(object_));
 }

@@ -8,6 +8,8 @@
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
 
+#include "sim/CaveSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -15,32 +17,15 @@
 #include <string>
 #include <string_view>
 
-// Rows of a picture joined the way GvWorldText::format writes them.
-static std::string pic(std::initializer_list<std::string_view> rows) {
-    std::string text;
-    for (std::string_view row : rows) {
-        text += row;
-        text += '\n';
-    }
-    return text;
-}
-
 static void setUp(GvWorld& world, const std::string& picture,
                   GvPhysics physics = GvPhysics::gravik_1, GvWrapMode wrap = GvWrapMode::none) {
-    GvWorldText::parse(world, picture, wrap);
-    world.physics = physics;
-    world.game_ticks = 100000;
-    world.tick_rate = 1.0f;
+    makeCave(world, picture, physics, wrap);
 }
 
 // Whole ticks, one per advance.
 static void tickOnce(GvWorld& world, int times = 1) {
     for (int i = 0; i < times; ++i)
         world.advance(1.0);
-}
-
-static std::string text(const GvWorld& world) {
-    return GvWorldText::format(world);
 }
 
 TEST(GvFalling, FallsIntoSpaceAndStopsOnWhatIsNotRounded) {

@@ -6,6 +6,8 @@
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
 
+#include "sim/CaveSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -14,21 +16,9 @@
 #include <string>
 #include <string_view>
 
-static std::string pic(std::initializer_list<std::string_view> rows) {
-    std::string text;
-    for (std::string_view row : rows) {
-        text += row;
-        text += '\n';
-    }
-    return text;
-}
-
 static void setUp(GvWorld& world, const std::string& picture,
                   GvPhysics physics = GvPhysics::gravik_1, GvWrapMode wrap = GvWrapMode::none) {
-    GvWorldText::parse(world, picture, wrap);
-    world.physics = physics;
-    world.game_ticks = 100000;
-    world.tick_rate = 1.0f;
+    makeCave(world, picture, physics, wrap);
     world.findPlayer();
 }
 
@@ -40,10 +30,6 @@ static void tickWith(GvWorld& world, GvInputBits input) {
         world.setKey(input & 15, true);
     world.advance(1.0);
     world.setKey(31, false);
-}
-
-static std::string text(const GvWorld& world) {
-    return GvWorldText::format(world);
 }
 
 static const GvPlayerObject& playerAt(const GvWorld& world, int col, int row) {
@@ -346,6 +332,7 @@ TEST(GvPlayerExits, OutBoxOpensTheTickAfterTheQuota) {
 
     // Collect the quota from above; the out box opens from the next tick.
     setUp(world, pic({" d ", "@X ", "WWW"}));
+    world.pre_game_ticks = 24; // still waiting to start when the player exits
     world.diamond_quota = 1;
     tickWith(world, kInputUp);
     tickWith(world, kInputRight);
@@ -382,6 +369,7 @@ TEST(GvPlayerExits, QuotaReachedInTheSameTickIsNotYetOpen) {
 TEST(GvBoxes, InBoxAndOutBoxFlash) {
     GvWorld world;
     setUp(world, pic({"PX"}));
+    world.pre_game_ticks = 24; // the in box flashes while the cave waits
     world.diamond_quota = 1;
     const auto* in = dynamic_cast<const GvInBoxObject*>(world.cellAt(0, 0));
     const auto* out = dynamic_cast<const GvOutBoxObject*>(world.cellAt(1, 0));
