@@ -221,3 +221,17 @@ void GvCommandBuilder::build(Command command, const std::string& values, Command
         return;
     }
 }
+
+bool GvCommandBuilder::commandNamed(const std::string& word, Command& command) {
+    static constexpr const char* kWords[] = {
+        "set",      "line", "rect_line", "rect_fill", "rect_dot", "random_fill",
+        "parasite", "raw",  "filler",    "style",     "call",
+    };
+    static_assert(std::size(kWords) == static_cast<std::size_t>(Command::call) + 1);
+    const int index = keywordTableLookup(kWords, word);
+    if (index < 0) {
+        return false;
+    }
+    command = static_cast<Command>(index);
+    return true;
+}

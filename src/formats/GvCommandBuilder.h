@@ -37,6 +37,10 @@ public:
         call
     };
 
+    // The command a drawing word of the current format names ("set" to "call",
+    // in any letter case); false for another word.
+    static bool commandNamed(const std::string& word, Command& command);
+
     // Macro calls multiply commands; a pack that would hold more than this many in
     // total is refused rather than left to exhaust memory.
     static constexpr long long kMaxCommands = 1000000;

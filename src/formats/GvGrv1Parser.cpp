@@ -22,15 +22,6 @@
 // Every word of the old format, in the order of kKeywords below. One table
 // serves all blocks; each block accepts its own subset.
 enum class GvGrv1Parser::Keyword {
-    gravik,
-    name,
-    description,
-    author,
-    date,
-    web,
-    email,
-    cave,
-    macro,
     physics,
     wrap,
     intermission,
@@ -64,7 +55,6 @@ enum class GvGrv1Parser::Keyword {
     snap_left,
     right,
     snap_right,
-    close_brace,
     unknown,
 };
 
@@ -73,15 +63,6 @@ namespace {
 using Keyword = GvGrv1Parser::Keyword;
 
 constexpr const char* kKeywords[] = {
-    "gravik",
-    "Name",
-    "Description",
-    "Author",
-    "Date",
-    "Web",
-    "Email",
-    "Cave",
-    "Macro",
     "Physics",
     "Wrap",
     "Intermission",
@@ -115,20 +96,12 @@ constexpr const char* kKeywords[] = {
     "SnapLeft",
     "Right",
     "SnapRight",
-    "}",
 };
 static_assert(std::size(kKeywords) == static_cast<std::size_t>(Keyword::unknown));
 
-Keyword keywordOf(const std::string& word) {
-    const int index = keywordTableLookup(kKeywords, word);
+// The keyword at a place of the table; -1 is a word the format does not know.
+Keyword keywordAt(int index) {
     return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
-}
-
-// The place of a text keyword among the texts, or -1 for another keyword.
-int textIndex(Keyword k) {
-    return k >= Keyword::name && k <= Keyword::email
-               ? static_cast<int>(k) - static_cast<int>(Keyword::name)
-               : -1;
 }
 
 // The old object names, codes 0..26; there is no name for "leave unchanged".
@@ -161,7 +134,6 @@ struct Specs {
     OrbValueSpec large = OrbValueSpec::integer(0, INT_MAX);
 
     OrbValueListSpec version{{OrbValueSpec::integer()}};
-    OrbValueListSpec caveSize{{OrbValueSpec::integer(4, 100), OrbValueSpec::integer(4, 100)}};
     OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
     OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
     OrbValueListSpec tickRate{{OrbValueSpec::real(1, 100)}};
@@ -237,17 +209,13 @@ void GvGrv1Parser::finishPack(GvLevelPack& pack) {
     pack.regroupFlatPack();
 }
 
-bool GvGrv1Parser::nextLine(Line& line) {
-    if (!nextWords(line.word, line.values)) {
-        return false;
-    }
-    line.keyword = keywordOf(line.word);
-    return true;
+int GvGrv1Parser::keywordIndex(const std::string& word) const {
+    return keywordTableLookup(kKeywords, word);
 }
 
-void GvGrv1Parser::checkVersion(const Line& line) {
+void GvGrv1Parser::checkVersion(const std::string& text) {
     std::vector<OrbValue> values;
-    specs().version.parseValues(line.values, ',', values);
+    specs().version.parseValues(text, ',', values);
     // Only versions 0 and 1 were ever written in this form; a negative one is no
     // more readable than a later one.
     if (values[0].integer < 0 || values[0].integer > 1) {
@@ -255,42 +223,13 @@ void GvGrv1Parser::checkVersion(const Line& line) {
     }
 }
 
-std::unique_ptr<GvLevelPack> GvGrv1Parser::readPack(bool headerOnly) {
-    Line line;
-    if (!nextLine(line) || line.keyword != Keyword::gravik) {
-        expected(GvParserMessage::kGravikCommand);
+// The old format takes the version line again at the top level, checked alike.
+bool GvGrv1Parser::readPackLine(const Line& line, bool) {
+    if (line.frame != FrameWord::version) {
+        return false;
     }
-    checkVersion(line);
-
-    const Specs& s = specs();
-    std::vector<OrbValue> values;
-    while (nextLine(line)) {
-        if (const int text = textIndex(line.keyword); text >= 0) {
-            textField(*pack_, text) = quotedText(line.values);
-            continue;
-        }
-        switch (line.keyword) {
-        case Keyword::gravik:
-            checkVersion(line);
-            break;
-        case Keyword::cave:
-            if (headerOnly) {
-                return std::move(pack_);
-            }
-            s.caveSize.parseValues(line.values, ',', values);
-            readCave(values[0].integer, values[1].integer);
-            break;
-        case Keyword::macro:
-            if (headerOnly) {
-                return std::move(pack_);
-            }
-            readMacro(quotedText(line.values));
-            break;
-        default:
-            throw OrbParsingSyntaxException();
-        }
-    }
-    return std::move(pack_);
+    checkVersion(line.values);
+    return true;
 }
 
 void GvGrv1Parser::readCave(int width, int height) {
@@ -309,15 +248,16 @@ void GvGrv1Parser::readCave(int width, int height) {
         if (!nextLine(line)) {
             expected(GvParserMessage::kCloseBrace);
         }
-        if (const int text = textIndex(line.keyword); text >= 0) {
+        if (const int text = textIndex(line); text >= 0) {
             textField(*cave, text) = quotedText(line.values);
             continue;
         }
-        switch (line.keyword) {
-        case Keyword::close_brace:
+        if (line.frame == FrameWord::close_brace) {
             noValues(line.values);
             pack_->caves.push_back(std::move(cave));
             return;
+        }
+        switch (keywordAt(line.keyword)) {
         case Keyword::physics:
             s.physics.parseValues(line.values, ',', values);
             cave->physics = static_cast<GvPhysics>(values[0].code);
@@ -356,10 +296,11 @@ void GvGrv1Parser::readCave(int width, int height) {
             // Colouring of the old renderer; nothing of it survives.
             break;
         default:
-            if (const auto count = s.counts.find(line.keyword); count != s.counts.end()) {
+            if (const auto count = s.counts.find(keywordAt(line.keyword));
+                count != s.counts.end()) {
                 count->second.spec.parseValues(line.values, ',', values);
                 variant.*(count->second.field) = values[0].integer;
-            } else if (!readDrawingCommand(line.word, line.values, variant.commands)) {
+            } else if (!readDrawingCommand(line, variant.commands)) {
                 expected(GvParserMessage::kCloseBrace);
             }
             break;
@@ -377,15 +318,15 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
         if (!nextLine(line)) {
             expected(GvParserMessage::kCloseBrace);
         }
-        if (line.keyword == Keyword::close_brace) {
+        if (line.frame == FrameWord::close_brace) {
             noValues(line.values);
             return;
         }
-        if (line.keyword == Keyword::raw) {
+        if (keywordAt(line.keyword) == Keyword::raw) {
             appendDemoText(quotedText(line.values), variant, false);
             continue;
         }
-        const int moves = demoLetterMoves(demoKeywordLetter(line.keyword));
+        const int moves = demoLetterMoves(demoKeywordLetter(keywordAt(line.keyword)));
         if (moves < 0) {
             throw OrbParsingSyntaxException();
         }
@@ -395,7 +336,6 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
     }
 }
 
-bool GvGrv1Parser::drawingCommand(const std::string& keyword,
-                                  GvCommandBuilder::Command& command) const {
-    return commandOf(keywordOf(keyword), command);
+bool GvGrv1Parser::drawingCommand(const Line& line, GvCommandBuilder::Command& command) const {
+    return commandOf(keywordAt(line.keyword), command);
 }

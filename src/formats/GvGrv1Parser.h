@@ -22,18 +22,11 @@ public:
     enum class Keyword;
 
 private:
-    struct Line {
-        Keyword keyword;
-        std::string word;
-        std::string values;
-    };
-
-    bool nextLine(Line& line);
-    std::unique_ptr<GvLevelPack> readPack(bool headerOnly) override;
+    int keywordIndex(const std::string& word) const override;
+    void checkVersion(const std::string& values) override;
+    bool readPackLine(const Line& line, bool sawCave) override;
+    void readCave(int width, int height) override;
     void finishPack(GvLevelPack& pack) override;
-    void checkVersion(const Line& line);
-    void readCave(int width, int height);
     void readDemo(GvCaveVariant& variant);
-    bool drawingCommand(const std::string& keyword,
-                        GvCommandBuilder::Command& command) const override;
+    bool drawingCommand(const Line& line, GvCommandBuilder::Command& command) const override;
 };

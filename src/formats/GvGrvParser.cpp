@@ -24,16 +24,7 @@
 
 // Every word the format knows, in the order of kKeywords below.
 enum class GvGrvParser::Keyword {
-    gravik,
     variants,
-    cave,
-    macro,
-    name,
-    description,
-    author,
-    date,
-    web,
-    email,
     physics,
     wrap,
     view,
@@ -54,19 +45,7 @@ enum class GvGrvParser::Keyword {
     slime_permeability,
     unpack_seed,
     world_seed,
-    set,
-    line,
-    rect_line,
-    rect_fill,
-    rect_dot,
-    random_fill,
-    parasite,
-    raw,
-    filler,
-    style,
-    call,
     demo,
-    close_brace,
     unknown,
 };
 
@@ -75,16 +54,7 @@ namespace {
 using Keyword = GvGrvParser::Keyword;
 
 constexpr const char* kKeywords[] = {
-    "gravik",
     "variants",
-    "cave",
-    "macro",
-    "name",
-    "description",
-    "author",
-    "date",
-    "web",
-    "email",
     "physics",
     "wrap",
     "view",
@@ -105,32 +75,13 @@ constexpr const char* kKeywords[] = {
     "slime_permeability",
     "unpack_seed",
     "world_seed",
-    "set",
-    "line",
-    "rect_line",
-    "rect_fill",
-    "rect_dot",
-    "random_fill",
-    "parasite",
-    "raw",
-    "filler",
-    "style",
-    "call",
     "demo",
-    "}",
 };
 static_assert(std::size(kKeywords) == static_cast<std::size_t>(Keyword::unknown));
 
-Keyword keywordOf(const std::string& word) {
-    const int index = keywordTableLookup(kKeywords, word);
+// The keyword at a place of the table; -1 is a word the format does not know.
+Keyword keywordAt(int index) {
     return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
-}
-
-// The place of a text keyword among the texts, or -1 for another keyword.
-int textIndex(Keyword k) {
-    return k >= Keyword::name && k <= Keyword::email
-               ? static_cast<int>(k) - static_cast<int>(Keyword::name)
-               : -1;
 }
 
 // The value descriptions of every keyword, made once.
@@ -150,7 +101,6 @@ struct Specs {
 
     OrbValueListSpec version{{OrbValueSpec::real()}};
     OrbValueListSpec variants{{OrbValueSpec::integer(1, 9)}};
-    OrbValueListSpec caveSize{{OrbValueSpec::integer(4, 100), OrbValueSpec::integer(4, 100)}};
     OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
     OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
     OrbValueListSpec view{{OrbValueSpec::enumName(OrbValueStringTableHolder(viewTable))}};
@@ -251,84 +201,35 @@ void assignAmoeba(GvCaveVariant& variant, const std::vector<OrbValue>& values) {
 // Objects as raw characters, in the order of their codes.
 constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF-";
 
-// The drawing keywords stand in the order of the builder's commands, from set
-// to call.
-bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
-    static_assert(static_cast<int>(Keyword::call) - static_cast<int>(Keyword::set) ==
-                  static_cast<int>(GvCommandBuilder::Command::call));
-    if (k < Keyword::set || k > Keyword::call) {
-        return false;
-    }
-    command = static_cast<GvCommandBuilder::Command>(static_cast<int>(k) -
-                                                     static_cast<int>(Keyword::set));
-    return true;
-}
-
 } // namespace
 
 GvGrvParser::GvGrvParser() : GvTextParser(specs().object, kRawAlphabet) {}
 
 GvGrvParser::~GvGrvParser() = default;
 
-bool GvGrvParser::nextLine(Line& line) {
-    if (!nextWords(line.word, line.values)) {
-        return false;
-    }
-    line.keyword = keywordOf(line.word);
-    return true;
+int GvGrvParser::keywordIndex(const std::string& word) const {
+    return keywordTableLookup(kKeywords, word);
 }
 
-void GvGrvParser::readVersion() {
-    Line line;
-    if (!nextLine(line) || line.keyword != Keyword::gravik) {
-        expected(GvParserMessage::kGravikCommand);
-    }
+void GvGrvParser::checkVersion(const std::string& text) {
     std::vector<OrbValue> values;
-    specs().version.parseValues(line.values, ',', values);
+    specs().version.parseValues(text, ',', values);
     if (values[0].real != 3.0f) {
         throw std::string(GvParserMessage::kUnsupportedVersion);
     }
 }
 
-std::unique_ptr<GvLevelPack> GvGrvParser::readPack(bool headerOnly) {
-    readVersion();
-    const Specs& s = specs();
-    bool sawCave = false;
-    Line line;
-    std::vector<OrbValue> values;
-    while (nextLine(line)) {
-        if (const int text = textIndex(line.keyword); text >= 0) {
-            textField(*pack_, text) = quotedText(line.values);
-            continue;
-        }
-        switch (line.keyword) {
-        case Keyword::variants:
-            if (sawCave) {
-                fail(GvParserMessage::syntax(reader_->lineCount()),
-                     GvParserMessage::kVariantsAfterCave);
-            }
-            s.variants.parseValues(line.values, ',', values);
-            pack_->variant_count = values[0].integer;
-            break;
-        case Keyword::cave:
-            if (headerOnly) {
-                return std::move(pack_);
-            }
-            s.caveSize.parseValues(line.values, ',', values);
-            readCave(values[0].integer, values[1].integer);
-            sawCave = true;
-            break;
-        case Keyword::macro:
-            if (headerOnly) {
-                return std::move(pack_);
-            }
-            readMacro(quotedText(line.values));
-            break;
-        default:
-            throw OrbParsingSyntaxException();
-        }
+bool GvGrvParser::readPackLine(const Line& line, bool sawCave) {
+    if (keywordAt(line.keyword) != Keyword::variants) {
+        return false;
     }
-    return std::move(pack_);
+    if (sawCave) {
+        fail(GvParserMessage::syntax(reader_->lineCount()), GvParserMessage::kVariantsAfterCave);
+    }
+    std::vector<OrbValue> values;
+    specs().variants.parseValues(line.values, ',', values);
+    pack_->variant_count = values[0].integer;
+    return true;
 }
 
 void GvGrvParser::readCave(int width, int height) {
@@ -344,22 +245,22 @@ void GvGrvParser::readCave(int width, int height) {
         if (!nextLine(line)) {
             throw OrbParsingSyntaxException();
         }
-        switch (line.keyword) {
-        case Keyword::gravik:
-        case Keyword::variants:
-        case Keyword::cave:
-        case Keyword::macro:
-        case Keyword::demo:
-        case Keyword::unknown:
+        // Words of the top level or of a variant alone mean the cave was not closed.
+        GvCommandBuilder::Command command;
+        const Keyword keyword = keywordAt(line.keyword);
+        const bool outOfPlace = line.frame == FrameWord::none
+                                    ? keyword == Keyword::variants || keyword == Keyword::demo ||
+                                          (keyword == Keyword::unknown &&
+                                           !GvCommandBuilder::commandNamed(line.word, command))
+                                    : textIndex(line) < 0 && line.frame != FrameWord::close_brace;
+        if (outOfPlace) {
             expected(GvParserMessage::kCloseBrace);
-        default:
-            break;
         }
-        if (line.keyword == Keyword::close_brace) {
+        if (line.frame == FrameWord::close_brace) {
             noValues(line.values);
             break;
         }
-        if (line.keyword == Keyword::variant) {
+        if (keywordAt(line.keyword) == Keyword::variant) {
             s.variantNumber.parseValues(line.values, ',', values);
             const int number = values[0].integer;
             if (number < 1 || number > variantCount) {
@@ -378,11 +279,11 @@ void GvGrvParser::readCave(int width, int height) {
             fail(GvParserMessage::syntax(reader_->lineCount()),
                  GvParserMessage::kOnlyVariantsAfterVariant);
         }
-        if (const int text = textIndex(line.keyword); text >= 0) {
+        if (const int text = textIndex(line); text >= 0) {
             textField(*cave, text) = quotedText(line.values);
             continue;
         }
-        switch (line.keyword) {
+        switch (keywordAt(line.keyword)) {
         case Keyword::physics:
             s.physics.parseValues(line.values, ',', values);
             cave->physics = static_cast<GvPhysics>(values[0].code);
@@ -411,8 +312,7 @@ void GvGrvParser::readCave(int width, int height) {
             }
             break;
         default:
-            if (!readParameter(line, *cave, -1) &&
-                !readDrawingCommand(line.word, line.values, cave->commands)) {
+            if (!readParameter(line, *cave, -1) && !readDrawingCommand(line, cave->commands)) {
                 throw OrbParsingSyntaxException();
             }
             break;
@@ -441,10 +341,11 @@ void GvGrvParser::readVariant(GvCaveDef& cave, int v) {
         if (!nextLine(line)) {
             expected(GvParserMessage::kCloseBrace);
         }
-        switch (line.keyword) {
-        case Keyword::close_brace:
+        if (line.frame == FrameWord::close_brace) {
             noValues(line.values);
             return;
+        }
+        switch (keywordAt(line.keyword)) {
         case Keyword::locked:
             noValues(line.values);
             variant.locked = true;
@@ -454,8 +355,7 @@ void GvGrvParser::readVariant(GvCaveDef& cave, int v) {
             readDemo(variant);
             break;
         default:
-            if (!readParameter(line, cave, v) &&
-                !readDrawingCommand(line.word, line.values, variant.commands)) {
+            if (!readParameter(line, cave, v) && !readDrawingCommand(line, variant.commands)) {
                 throw OrbParsingSyntaxException();
             }
             break;
@@ -485,7 +385,7 @@ void GvGrvParser::readDemo(GvCaveVariant& variant) {
 bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVariant) {
     const Specs& s = specs();
     std::vector<OrbValue> values;
-    if (line.keyword == Keyword::amoeba) {
+    if (keywordAt(line.keyword) == Keyword::amoeba) {
         s.amoeba.parseValues(line.values, ',', values);
         for (int v = 0; v < cave.variantCount(); ++v) {
             if (onlyVariant < 0 || v == onlyVariant) {
@@ -495,16 +395,16 @@ bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVaria
         return true;
     }
     if (onlyVariant >= 0) {
-        const auto spec = s.single.find(line.keyword);
+        const auto spec = s.single.find(keywordAt(line.keyword));
         if (spec == s.single.end()) {
             return false;
         }
         spec->second.parseValues(line.values, ',', values);
-        assignParameter(line.keyword, *cave.variants[static_cast<std::size_t>(onlyVariant)],
-                        values[0]);
+        assignParameter(keywordAt(line.keyword),
+                        *cave.variants[static_cast<std::size_t>(onlyVariant)], values[0]);
         return true;
     }
-    const auto spec = s.multi.find(line.keyword);
+    const auto spec = s.multi.find(keywordAt(line.keyword));
     if (spec == s.multi.end()) {
         return false;
     }
@@ -515,13 +415,12 @@ bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVaria
     }
     spec->second.parseValues(line.values, ',', values);
     for (int v = 0; v < cave.variantCount(); ++v) {
-        assignParameter(line.keyword, *cave.variants[static_cast<std::size_t>(v)],
+        assignParameter(keywordAt(line.keyword), *cave.variants[static_cast<std::size_t>(v)],
                         values[count == 1 ? 0 : static_cast<std::size_t>(v)]);
     }
     return true;
 }
 
-bool GvGrvParser::drawingCommand(const std::string& keyword,
-                                 GvCommandBuilder::Command& command) const {
-    return commandOf(keywordOf(keyword), command);
+bool GvGrvParser::drawingCommand(const Line& line, GvCommandBuilder::Command& command) const {
+    return line.frame == FrameWord::none && GvCommandBuilder::commandNamed(line.word, command);
 }

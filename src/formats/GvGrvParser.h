@@ -22,20 +22,13 @@ public:
     enum class Keyword;
 
 private:
-    struct Line {
-        Keyword keyword;
-        std::string word;
-        std::string values;
-    };
-
-    bool nextLine(Line& line);
-    std::unique_ptr<GvLevelPack> readPack(bool headerOnly) override;
-    void readVersion();
-    void readCave(int width, int height);
+    int keywordIndex(const std::string& word) const override;
+    void checkVersion(const std::string& values) override;
+    bool readPackLine(const Line& line, bool sawCave) override;
+    void readCave(int width, int height) override;
     void readVariant(GvCaveDef& cave, int v);
     void readDemo(GvCaveVariant& variant);
-    bool drawingCommand(const std::string& keyword,
-                        GvCommandBuilder::Command& command) const override;
+    bool drawingCommand(const Line& line, GvCommandBuilder::Command& command) const override;
     // False when the line is not a per-variant parameter. `onlyVariant` < 0 applies
     // the line to the whole cave (one value for all, or one per variant).
     bool readParameter(const Line& line, GvCaveDef& cave, int onlyVariant);

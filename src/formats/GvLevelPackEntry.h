@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// One row of the level-pack chooser: the built-in pack or a pack file beside the
-// program, with the header texts read from it. Size and time identify an unchanged file
+// One row of the level-pack chooser: the built-in pack or a pack file in one of the
+// pack folders, with the header texts read from it. Size and time identify an unchanged file
 // so that a rescan can reuse the entry without reading the file again.
 struct GvLevelPackEntry {
     static constexpr int kBuiltIn = 0;

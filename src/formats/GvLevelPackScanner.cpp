@@ -2,6 +2,7 @@
 
 #include "formats/GvLevelPackLoader.h"
 #include "levelpack/GvLevelPack.h"
+#include "platform/GvPackFolders.h"
 #include "platform/OrbException.h"
 #include "platform/OrbFileStream.h"
 #include "platform/OrbFolder.h"
@@ -11,6 +12,7 @@
 #include <cctype>
 #include <exception>
 #include <optional>
+#include <set>
 #include <utility>
 
 static int compareNoCase(const std::string& a, std::size_t aLength, const std::string& b,
@@ -142,10 +144,15 @@ int compareNaturally(const std::string& a, const std::string& b) {
 }
 
 void scanLevelPacks(GvLevelPackList& list, const GvLevelPack& builtIn) {
-    scanLevelPacks(list, builtIn, programFolder());
+    scanLevelPacks(list, builtIn, GvPackFolders::all());
 }
 
 void scanLevelPacks(GvLevelPackList& list, const GvLevelPack& builtIn, const std::string& folder) {
+    scanLevelPacks(list, builtIn, std::vector<std::string>{folder});
+}
+
+void scanLevelPacks(GvLevelPackList& list, const GvLevelPack& builtIn,
+                    const std::vector<std::string>& folders) {
     GvLevelPackList previous = std::move(list);
     list.clear();
 
@@ -153,35 +160,42 @@ void scanLevelPacks(GvLevelPackList& list, const GvLevelPack& builtIn, const std
     copyHeader(builtIn, *builtInEntry);
     list.push_back(std::move(builtInEntry));
 
-    for (const std::string& fileName : OrbFolder::list(folder)) {
-        if (!isPackFileName(fileName)) {
-            continue;
+    std::set<std::string> seen;
+    for (const std::string& folder : folders) {
+        for (const std::string& fileName : OrbFolder::list(folder)) {
+            if (!isPackFileName(fileName)) {
+                continue;
+            }
+            const std::string path = folder + fileName;
+            const std::optional<OrbFolder::FileInfo> info = OrbFolder::info(path);
+            if (!info || !info->isRegularFile) {
+                continue;
+            }
+            if (!seen.insert(OrbFolder::canonicalPath(path).value_or(path)).second) {
+                continue;
+            }
+            // Paths are compared exactly: on this file system Pack.grv and pack.grv are
+            // two different files.
+            const auto reusable =
+                std::find_if(previous.begin(), previous.end(), [&](const auto& old) {
+                    return old && old->kind == GvLevelPackEntry::kFile && old->size == info->size &&
+                           old->modified == info->modified && old->path == path;
+                });
+            if (reusable != previous.end()) {
+                list.push_back(std::move(*reusable));
+                continue;
+            }
+            auto entry = std::make_unique<GvLevelPackEntry>();
+            entry->kind = GvLevelPackEntry::kFile;
+            entry->path = path;
+            entry->size = info->size;
+            entry->modified = info->modified;
+            readHeader(*entry);
+            if (entry->name.empty()) {
+                entry->name = fileName;
+            }
+            list.push_back(std::move(entry));
         }
-        const std::string path = folder + fileName;
-        const std::optional<OrbFolder::FileInfo> info = OrbFolder::info(path);
-        if (!info || !info->isRegularFile) {
-            continue;
-        }
-        // Paths are compared exactly: on this file system Pack.grv and pack.grv are
-        // two different files.
-        const auto reusable = std::find_if(previous.begin(), previous.end(), [&](const auto& old) {
-            return old && old->kind == GvLevelPackEntry::kFile && old->size == info->size &&
-                   old->modified == info->modified && old->path == path;
-        });
-        if (reusable != previous.end()) {
-            list.push_back(std::move(*reusable));
-            continue;
-        }
-        auto entry = std::make_unique<GvLevelPackEntry>();
-        entry->kind = GvLevelPackEntry::kFile;
-        entry->path = path;
-        entry->size = info->size;
-        entry->modified = info->modified;
-        readHeader(*entry);
-        if (entry->name.empty()) {
-            entry->name = fileName;
-        }
-        list.push_back(std::move(entry));
     }
 
     GvLevelPackList scratch(list.size());

@@ -6,8 +6,18 @@
 #include "formats/OrbValue.h"
 #include "formats/OrbValueListSpec.h"
 #include "levelpack/GvLevelPack.h"
+#include "sim/GvKeywordTable.h"
 
 #include <climits>
+
+namespace {
+
+// The frame words in the order of GvTextParser::FrameWord.
+constexpr const char* kFrameWords[] = {
+    "gravik", "name", "description", "author", "date", "web", "email", "cave", "macro", "}",
+};
+
+} // namespace
 
 GvTextParser::GvTextParser(const OrbValueSpec& object, const char* rawAlphabet)
     : object_(object), rawAlphabet_(rawAlphabet) {}
@@ -33,41 +43,79 @@ GvTextParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool 
 
 void GvTextParser::finishPack(GvLevelPack&) {}
 
-bool GvTextParser::nextWords(std::string& keyword, std::string& values) {
+std::unique_ptr<GvLevelPack> GvTextParser::readPack(bool headerOnly) {
+    Line line;
+    if (!nextLine(line) || line.frame != FrameWord::version) {
+        expected(GvParserMessage::kGravikCommand);
+    }
+    checkVersion(line.values);
+    static const OrbValueListSpec caveSize{
+        {OrbValueSpec::integer(4, 100), OrbValueSpec::integer(4, 100)}};
+    std::vector<OrbValue> values;
+    bool sawCave = false;
+    while (nextLine(line)) {
+        if (const int text = textIndex(line); text >= 0) {
+            textField(*pack_, text) = quotedText(line.values);
+        } else if (line.frame == FrameWord::cave || line.frame == FrameWord::macro) {
+            if (headerOnly) {
+                break;
+            }
+            if (line.frame == FrameWord::cave) {
+                caveSize.parseValues(line.values, ',', values);
+                readCave(values[0].integer, values[1].integer);
+                sawCave = true;
+            } else {
+                readMacro(quotedText(line.values));
+            }
+        } else if (!readPackLine(line, sawCave)) {
+            throw OrbParsingSyntaxException();
+        }
+    }
+    return std::move(pack_);
+}
+
+bool GvTextParser::nextLine(Line& line) {
     std::string text;
     if (!reader_->readLine(text, true, true)) {
         return false;
     }
     const std::size_t space = text.find(' ');
-    keyword = text.substr(0, space);
-    values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    line.word = text.substr(0, space);
+    line.values = space == std::string::npos ? std::string() : text.substr(space + 1);
+    const int frame = keywordTableLookup(kFrameWords, line.word);
+    line.frame = frame < 0 ? FrameWord::none : static_cast<FrameWord>(frame);
+    line.keyword = frame < 0 ? keywordIndex(line.word) : -1;
     return true;
 }
 
-bool GvTextParser::readDrawingCommand(const std::string& keyword, const std::string& values,
-                                      GvCommandBuilder::CommandList& list) {
+int GvTextParser::textIndex(const Line& line) const {
+    return line.frame >= FrameWord::name && line.frame <= FrameWord::email
+               ? static_cast<int>(line.frame) - static_cast<int>(FrameWord::name)
+               : -1;
+}
+
+bool GvTextParser::readDrawingCommand(const Line& line, GvCommandBuilder::CommandList& list) {
     GvCommandBuilder::Command command;
-    if (!drawingCommand(keyword, command)) {
+    if (!drawingCommand(line, command)) {
         return false;
     }
-    commands_->build(command, values, list);
+    commands_->build(command, line.values, list);
     return true;
 }
 
 void GvTextParser::readMacro(const std::string& name) {
     std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
     expectOpenBrace();
-    std::string keyword;
-    std::string values;
+    Line line;
     for (;;) {
-        if (!nextWords(keyword, values)) {
+        if (!nextLine(line)) {
             expected(GvParserMessage::kCloseBrace);
         }
-        if (keyword == "}") {
-            noValues(values);
+        if (line.frame == FrameWord::close_brace) {
+            noValues(line.values);
             break;
         }
-        if (!readDrawingCommand(keyword, values, macro->commands)) {
+        if (!readDrawingCommand(line, macro->commands)) {
             throw OrbParsingSyntaxException();
         }
     }

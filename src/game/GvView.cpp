@@ -25,10 +25,12 @@
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbViewImpl.h"
 #include "levelpack/GvLevelPack.h"
+#include "platform/GvPackFolders.h"
 #include "platform/GvProductNames.h"
 #include "platform/OrbCheatCode.h"
 #include "platform/OrbDefaults.h"
 #include "platform/OrbFileStream.h"
+#include "platform/OrbFolder.h"
 #include "platform/OrbPaths.h"
 #include "platform/OrbStreamException.h"
 #include "platform/OrbToggleCheatCode.h"
@@ -62,6 +64,8 @@ float lerp(float a, float b, float t) {
 GvView::GvView(OrbViewImpl& impl) : OrbView(impl) {
     backdropFrame_ = static_cast<std::uint32_t>(OrbClock::calendarSeconds());
     statistics_ = std::make_unique<GvStatistics>(kGvVendorName, kGvProductName);
+    // Made at once so that a player looking for where packs go finds the folder.
+    OrbFolder::createPath(GvPackFolders::user());
 
     for (const char* code :
          {"vextalm", "plumbek", "quorvela", "zanderfoxly", "3dozy3rest", "wispglade"}) {
@@ -309,7 +313,10 @@ void GvView::saveState() {
 bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
     const OrbDefaults::Rect stored = settings_->readRect("WindowRectangle", {});
     rectangle = {stored.left, stored.top, stored.width, stored.height};
-    if (settings_->readBool("WindowFullScreen", false)) {
+    const bool fullScreen = placementOverride_ >= 0
+                                ? placementOverride_ == OrbWindowFullScreen
+                                : settings_->readBool("WindowFullScreen", false);
+    if (fullScreen) {
         mode = OrbWindowFullScreen;
     } else if (settings_->readBool("WindowMaximized", true)) {
         mode = OrbWindowMaximized;
@@ -319,11 +326,22 @@ bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
     return mode != OrbWindowNormal || (stored.width > 0 && stored.height > 0);
 }
 
+bool GvView::actionButtonIsModifier() const {
+    // Snap while a cave is played or about to be; Return everywhere else.
+    return mode_ == GvViewMode::InGame ||
+           (mode_ == GvViewMode::GameTransition && transitionTarget_ == kToPlay);
+}
+
+void GvView::overridePlacement(bool fullScreen) {
+    placementOverride_ = fullScreen ? OrbWindowFullScreen : OrbWindowNormal;
+}
+
 void GvView::saveSettings() {
     // All values go into the file together: a crash between two of them must not
     // leave a mixture of old and new placement, pack and level.
     settings_->beginBatch();
-    if (impl().windowRectangle().width > 0) {
+    // A placement asked for on the command line is for that run only.
+    if (placementOverride_ < 0 && impl().windowRectangle().width > 0) {
         const bool full = impl().isFullScreen();
         settings_->writeBool("WindowFullScreen", full);
         settings_->writeBool("WindowMaximized", impl().isMaximized() && !full);
@@ -342,6 +360,8 @@ bool GvView::isFullScreen() const {
 
 void GvView::toggleFullScreen() {
     impl().setFullScreen(!impl().isFullScreen());
+    // The player's own choice is kept from now on.
+    placementOverride_ = -1;
     saveSettings();
 }
 
@@ -364,6 +384,15 @@ void GvView::useStandardPack() {
     screen_->setLevelPack(standardPack_.get());
     setSelectedLevel(0);
     statistics_->load("Standard");
+}
+
+bool GvView::choosePackFile(const std::string& path) {
+    std::string message;
+    if (loadLevelPack(path, message)) {
+        return true;
+    }
+    showError(message);
+    return false;
 }
 
 bool GvView::loadLevelPack(const std::string& path, std::string& message) {

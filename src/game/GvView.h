@@ -85,6 +85,7 @@ public:
     void advance(double seconds) override;
     void saveState() override;
     bool initialPlacement(int& mode, OrbWindowRect& rectangle) override;
+    bool actionButtonIsModifier() const override;
 
     // Screen flow, for the panels and the in-game screen.
     void showScreen(GvMenuPanel* panel);
@@ -108,6 +109,9 @@ public:
     // Level packs. The message is empty on success.
     bool loadLevelPack(const std::string& path, std::string& message);
     void useStandardPack();
+    // Chooses a pack file as the pack box does: loaded and selected, or the error box
+    // tells why not (the pack in use stays).
+    bool choosePackFile(const std::string& path);
     GvLevelPack& levelPack();
     const GvLevelPack& levelPack() const;
     const GvLevelPack& standardPack() const { return *standardPack_; }
@@ -124,6 +128,10 @@ public:
     void volumeUp() { setVolume(volume_ + 0.0625f); }
 
     bool isFullScreen() const;
+    // Opens the window in full screen (or in a window) for this run, whatever the
+    // stored placement says; the stored placement is kept unless the player changes
+    // full screen during the run.
+    void overridePlacement(bool fullScreen);
     void toggleFullScreen();
     void saveSettings();
 
@@ -235,4 +243,6 @@ private:
     std::unique_ptr<GvGameScreen> screen_;
     std::vector<std::unique_ptr<OrbCheatCode>> cheats_;
     std::unique_ptr<OrbDefaults> settings_;
+    // -1 without an override, else the window mode asked for on the command line.
+    int placementOverride_ = -1;
 };

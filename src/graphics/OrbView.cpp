@@ -27,6 +27,10 @@ bool OrbView::mouseMove(int, int, int) {
 }
 void OrbView::advance(double) {}
 void OrbView::saveState() {}
+bool OrbView::actionButtonIsModifier() const {
+    return false;
+}
+
 bool OrbView::initialPlacement(int&, OrbWindowRect&) {
     return false;
 }

@@ -41,6 +41,9 @@ public:
     virtual void saveState();
     // Where the window should open: answers false to let the window layer choose.
     virtual bool initialPlacement(int& mode, OrbWindowRect& rectangle);
+    // Whether a game controller's action button should hold Control (true, while
+    // playing) or press Return (false, in the menus).
+    virtual bool actionButtonIsModifier() const;
 
     // Called by the window layer.
     void attachGraphics(int width, int height);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <thread>
 
 // The SDL handles, kept out of the header so that no SDL type reaches the layers
@@ -17,6 +18,9 @@ struct OrbViewImplSingle::Platform {
     bool videoReady = false;
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
+    bool controllersReady = false;
+    // Open controllers by their joystick instance id.
+    std::map<SDL_JoystickID, SDL_GameController*> controllers;
 };
 
 OrbViewImplSingle::OrbViewImplSingle(std::string title, int clientWidth, int clientHeight,
@@ -26,6 +30,7 @@ OrbViewImplSingle::OrbViewImplSingle(std::string title, int clientWidth, int cli
 
 OrbViewImplSingle::~OrbViewImplSingle() {
     destroyWindow();
+    closeControllers();
     if (platform_->videoReady) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
@@ -136,6 +141,7 @@ bool OrbViewImplSingle::open() {
         }
         platform_->videoReady = true;
     }
+    openControllers();
 
     const OrbMonitorLayout layout = monitors();
     OrbWindowRect rect = layout.defaultRect(clientWidth_, clientHeight_);
@@ -362,7 +368,7 @@ int OrbViewImplSingle::modifierMask(int sdlModifiers) {
 }
 
 int OrbViewImplSingle::liveModifiers() const {
-    return modifierMask(SDL_GetModState());
+    return modifierMask(SDL_GetModState()) | gamepad_.modifiers();
 }
 
 void OrbViewImplSingle::handleEvent(const void* raw) {
@@ -405,7 +411,7 @@ void OrbViewImplSingle::handleEvent(const void* raw) {
     case SDL_KEYUP: {
         // Modifier changes arrive as key events of their own before the key itself,
         // so Alt alone only reports Alt.
-        const int mask = modifierMask(event.key.keysym.mod);
+        const int mask = modifierMask(event.key.keysym.mod) | gamepad_.modifiers();
         view_->modifiersChanged(mask);
         const int code = translateKey(event.key.keysym.sym);
         if (code >= 0) {
@@ -443,6 +449,108 @@ void OrbViewImplSingle::handleEvent(const void* raw) {
         view_->mouseButtonInput(button, press ? OrbMousePress : OrbMouseRelease, x, y, mods);
         break;
     }
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+        handleControllerEvent(raw);
+        break;
+    default:
+        break;
+    }
+}
+
+void OrbViewImplSingle::openControllers() {
+    if (platform_->controllersReady) {
+        return;
+    }
+    // Without controller support the keyboard still plays; controllers present now
+    // announce themselves as added devices, like those plugged in later.
+    platform_->controllersReady = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+}
+
+void OrbViewImplSingle::closeControllers() {
+    for (const auto& [id, controller] : platform_->controllers) {
+        SDL_GameControllerClose(controller);
+    }
+    platform_->controllers.clear();
+    if (platform_->controllersReady) {
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        platform_->controllersReady = false;
+    }
+}
+
+namespace {
+
+// The controller buttons the game uses; the rest are ignored.
+int mapperButton(int sdlButton) {
+    switch (sdlButton) {
+    case SDL_CONTROLLER_BUTTON_A:
+        return OrbGamepadMapper::South;
+    case SDL_CONTROLLER_BUTTON_B:
+        return OrbGamepadMapper::East;
+    case SDL_CONTROLLER_BUTTON_START:
+        return OrbGamepadMapper::Start;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        return OrbGamepadMapper::DpadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        return OrbGamepadMapper::DpadDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        return OrbGamepadMapper::DpadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        return OrbGamepadMapper::DpadRight;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+void OrbViewImplSingle::handleControllerEvent(const void* raw) {
+    const SDL_Event& event = *static_cast<const SDL_Event*>(raw);
+    const int keyboard = modifierMask(SDL_GetModState());
+    switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED: {
+        // Here `which` is a device index; later events carry the instance id.
+        SDL_GameController* controller = SDL_GameControllerOpen(event.cdevice.which);
+        if (controller != nullptr) {
+            const SDL_JoystickID id =
+                SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+            if (!platform_->controllers.emplace(id, controller).second) {
+                SDL_GameControllerClose(controller);
+            }
+        }
+        break;
+    }
+    case SDL_CONTROLLERDEVICEREMOVED: {
+        const auto found = platform_->controllers.find(event.cdevice.which);
+        if (found != platform_->controllers.end()) {
+            SDL_GameControllerClose(found->second);
+            platform_->controllers.erase(found);
+        }
+        gamepad_.removed(*view_, event.cdevice.which, keyboard);
+        break;
+    }
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP: {
+        const int button = mapperButton(event.cbutton.button);
+        if (button >= 0) {
+            gamepad_.button(*view_, event.cbutton.which,
+                            static_cast<OrbGamepadMapper::Button>(button),
+                            event.type == SDL_CONTROLLERBUTTONDOWN, keyboard);
+        }
+        break;
+    }
+    case SDL_CONTROLLERAXISMOTION:
+        if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+            gamepad_.axis(*view_, event.caxis.which, OrbGamepadMapper::StickX, event.caxis.value,
+                          keyboard);
+        } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
+            gamepad_.axis(*view_, event.caxis.which, OrbGamepadMapper::StickY, event.caxis.value,
+                          keyboard);
+        }
+        break;
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/OrbFrameTimeFilter.h"
+#include "graphics/OrbGamepadMapper.h"
 #include "graphics/OrbMonitorLayout.h"
 #include "graphics/OrbViewImpl.h"
 
@@ -12,7 +13,8 @@
 // the main loop: every waiting event is turned into a call of the view; when none
 // waits, the view is repainted and advanced by the filtered frame time. Window
 // rectangles are those of the client area on the desktop, which is how SDL places
-// windows, so a stored rectangle reopens the window exactly where it was.
+// windows, so a stored rectangle reopens the window exactly where it was. Game
+// controllers, plugged in before or during the run, act as keys.
 class OrbViewImplSingle : public OrbViewImpl {
 public:
     OrbViewImplSingle(std::string title, int clientWidth, int clientHeight,
@@ -73,6 +75,9 @@ private:
     void handleEvent(const void* event);
     void makeCurrent() const;
     void applyWindowIcon();
+    void openControllers();
+    void closeControllers();
+    void handleControllerEvent(const void* event);
 
     std::string title_;
     int clientWidth_;
@@ -84,5 +89,6 @@ private:
     std::vector<unsigned char> icon_;
     int iconWidth_ = 0;
     int iconHeight_ = 0;
+    OrbGamepadMapper gamepad_;
     std::unique_ptr<Platform> platform_;
 };

@@ -1,6 +1,8 @@
 #include "platform/OrbFolder.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -51,4 +53,17 @@ bool OrbFolder::createPath(const std::string& folder) {
     }
     const std::optional<FileInfo> last = info(folder.empty() ? "." : folder);
     return last && last->isFolder;
+}
+
+std::optional<std::string> OrbFolder::canonicalPath(const std::string& path) {
+    char* real = ::realpath(path.empty() ? "." : path.c_str(), nullptr);
+    if (real == nullptr) {
+        return std::nullopt;
+    }
+    std::string result = real;
+    std::free(real);
+    if (!path.empty() && path.back() == '/' && result.back() != '/') {
+        result.push_back('/');
+    }
+    return result;
 }

@@ -32,4 +32,9 @@ public:
     // silently at a prefix that is not a folder or cannot be created; returns whether
     // the whole folder exists afterwards.
     static bool createPath(const std::string& folder);
+
+    // The absolute name of `path` with every link, "." and ".." resolved (a folder
+    // keeps its final '/'); none when it does not exist or cannot be resolved. Two
+    // names of the same file resolve to the same text.
+    static std::optional<std::string> canonicalPath(const std::string& path);
 };

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -50,4 +51,18 @@ std::string userDataFolder(const std::string& vendor, const std::string& product
 std::string fileNamePart(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string absolutePath(const std::string& path) {
+    if (path.empty() || path[0] == '/') {
+        return path;
+    }
+    char* current = getcwd(nullptr, 0);
+    if (current == nullptr) {
+        return path;
+    }
+    std::string folder = current;
+    std::free(current);
+    endWithSlash(folder);
+    return folder + (path.rfind("./", 0) == 0 ? path.substr(2) : path);
 }

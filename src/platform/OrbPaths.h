@@ -15,3 +15,7 @@ std::string userDataFolder(const std::string& vendor, const std::string& product
 
 // The text after the last '/' of a path (the whole path when it has none).
 std::string fileNamePart(const std::string& path);
+
+// `path` made absolute against the current folder (links and ".." kept as written);
+// unchanged when it already is absolute or the current folder is unknown.
+std::string absolutePath(const std::string& path);

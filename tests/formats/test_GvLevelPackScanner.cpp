@@ -207,3 +207,22 @@ TEST_F(GvLevelPackScannerTest, NamesWithoutAConsistentOrderAreAllListed) {
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, (std::vector<std::string>{"Standard", "x10", "x10", "x1a", "x9"}));
 }
+
+TEST_F(GvLevelPackScannerTest, SeveralFoldersMakeOneListWithEachFileOnce) {
+    const std::string second = folder_ + "second/";
+    const std::string third = folder_ + "third/";
+    std::filesystem::create_directory(second);
+    std::filesystem::create_directory(third);
+    writeFile("b.grv", packText("name \"Pack 10\"\n"));
+    writeFile("second/a.grv", packText("name \"Pack 9\"\n"));
+    writeFile("third/z.grv", packText("name \"Pack 2\"\n"));
+    // The same file again through a link, and the first folder again under another name.
+    std::filesystem::create_symlink(folder_ + "b.grv", third + "link.grv");
+    std::filesystem::create_directory_symlink(folder_, folder_ + "again");
+
+    GvLevelPackList list;
+    scanLevelPacks(list, builtIn_, {folder_, second, folder_ + "again/", third});
+    EXPECT_EQ(names(list), (std::vector<std::string>{"Pack 2", "Pack 9", "Pack 10", "Standard"}));
+    EXPECT_EQ(list[0]->path, third + "z.grv");
+    EXPECT_EQ(list[2]->path, folder_ + "b.grv");
+}

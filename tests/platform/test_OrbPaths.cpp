@@ -51,3 +51,12 @@ TEST(OrbPaths, FileNamePart) {
     EXPECT_EQ("", fileNamePart("/usr/games/"));
     EXPECT_EQ("", fileNamePart(""));
 }
+
+TEST(OrbPaths, AbsolutePathIsTakenFromTheCurrentFolder) {
+    const std::string here = std::filesystem::current_path().string() + "/";
+    EXPECT_EQ(absolutePath("/abs/pack.grv"), "/abs/pack.grv");
+    EXPECT_EQ(absolutePath("pack.grv"), here + "pack.grv");
+    EXPECT_EQ(absolutePath("./caves/pack.grv"), here + "caves/pack.grv");
+    EXPECT_EQ(absolutePath("../pack.grv"), here + "../pack.grv");
+    EXPECT_EQ(absolutePath(""), "");
+}

@@ -28,4 +28,20 @@ if [ "$count" -ne 24 ]; then
     echo "expected 24 caves, drew $count" >&2
     exit 1
 fi
-echo "drew $count caves"
+
+# The contact sheet: six columns of four rows, each cell as large as the largest cave
+# (80 x 40), one tile of grey around every cell.
+sheet="$out/sheet.png"
+"$tool" shot @standard --sheet --out "$sheet" --tile "$tile"
+read -r w h < <(od -An -tu1 -j16 -N8 "$sheet" |
+    awk '{ print ($1*16777216 + $2*65536 + $3*256 + $4), ($5*16777216 + $6*65536 + $7*256 + $8) }')
+if [ "$w" -ne $((6 * (80 + 1) * tile + tile)) ] || [ "$h" -ne $((4 * (40 + 1) * tile + tile)) ]; then
+    echo "sheet: picture is ${w}x${h}" >&2
+    exit 1
+fi
+# Every cave drawn into it adds detail that a bare grey sheet would not have.
+if [ "$(stat -c %s "$sheet")" -lt $((count * 2000)) ]; then
+    echo "sheet: picture is nearly empty ($(stat -c %s "$sheet") bytes)" >&2
+    exit 1
+fi
+echo "drew $count caves and the sheet"

@@ -327,3 +327,36 @@ TEST_F(PackCommands, VerifyStopsOnceThePlayerIsGone) {
               "levels without a completed solution: A-1\n",
               run.out);
 }
+
+TEST_F(PackCommands, StatsCountsWhatTheCaveHoldsAndTheTimeTheSolutionUses) {
+    // Two diamonds (one falling) and a butterfly in the bottom right corner, whose
+    // block holds four cells that are not steel.
+    const std::string pack = folder.write("stats.grv", "gravik 3\n"
+                                                       "variants 2\n"
+                                                       "cave 8, 5\n"
+                                                       "{\n"
+                                                       "\tpre_game_ticks 1\n"
+                                                       "\tgame_ticks 20, 8\n"
+                                                       "\tdiamond_quota 1, 2\n"
+                                                       "\traw 1, 1, \"PdX\"\n"
+                                                       "\tset 1, 3, diamond_f\n"
+                                                       "\tset 6, 3, butterfly_l\n"
+                                                       "}\n");
+    const std::string solutions = folder.write("solutions.txt", "A-1 .2r2\n");
+    PackRun run = runPack({"stats", pack, "--solutions", solutions});
+    EXPECT_EQ(1, run.code);
+    EXPECT_EQ("level  quota  diamonds  butterflies  to-be-had  ticks  used  share\n"
+              "A-1        1         2            1          6     20     4    20%\n"
+              "A-2        2         2            1          6      8     -      -\n",
+              run.out);
+    EXPECT_EQ("gravik-pack stats: 1 of 2 levels have no completing solution.\n", run.err);
+
+    // Without solutions only the cave's own figures count.
+    run = runPack({"stats", pack});
+    EXPECT_EQ(0, run.code) << run.err;
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"stats"}, {"stats", pack, "--solutions"}, {"stats", pack, "--fast"}}) {
+        EXPECT_EQ(2, runPack(args).code) << args.back();
+    }
+    EXPECT_EQ(1, runPack({"stats", missing}).code);
+}

@@ -1,12 +1,16 @@
 #include "PackMoves.h"
 #include "PackPlayer.h"
 #include "PackSolutions.h"
+#include "PackStats.h"
 #include "PackToolTestSupport.h"
 
 #include "formats/GvCorruptException.h"
 #include "formats/GvStandardPack.h"
+#include "levelpack/GvCaveDef.h"
+#include "levelpack/GvCmdRandomFill.h"
 #include "levelpack/GvLevelPack.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -128,4 +132,73 @@ TEST(StandardPack, EveryLevelHasASolutionAndEveryDemoCompletes) {
             PackPlayer::play(*pack, level, PackMoves::fromDemo(pack->demo(level)), outcome, error));
         EXPECT_TRUE(outcome.completed()) << pack->levelCode(level);
     }
+}
+
+// The pack must keep asking for work: quotas of at least half the diamonds to be
+// had, time limits that the stored solutions (not the fastest runs) fill more and
+// more from variant to variant, and caves about making diamonds that cannot be
+// finished from the diamonds lying in them.
+TEST(StandardPack, EveryLevelKeepsItsPressure) {
+    const auto pack = loadStandardPack();
+    std::vector<PackSolution> solutions;
+    std::string error;
+    ASSERT_TRUE(PackSolutions::read(GRAVIK_STANDARD_SOLUTIONS, *pack, solutions, error)) << error;
+    std::vector<PackLevelStats> stats;
+    ASSERT_TRUE(PackStats::collect(*pack, solutions, stats, error)) << error;
+
+    // Butterflies, magic walls and amoeba make the diamonds in these caves.
+    const std::vector<std::string> makers = {"D", "E", "F", "O", "P", "Q", "V", "X"};
+    for (int c = 0; c < pack->caveCount(); ++c) {
+        const GvCaveDef& cave = *pack->cave(c);
+        double previous = 0.0;
+        for (int v = 0; v < pack->variantCount(); ++v) {
+            const PackLevelStats& level = stats[std::size_t(v * pack->caveCount() + c)];
+            const double share = level.timeShare();
+            ASSERT_GE(level.ticksUsed, 0) << level.code;
+            EXPECT_GE(2 * level.quota, level.reachable()) << level.code;
+            if (cave.bonus) {
+                EXPECT_GE(share, 0.60) << level.code;
+            } else {
+                EXPECT_GT(share, previous) << level.code;
+                if (v == 0) {
+                    EXPECT_GE(share, 0.30) << level.code;
+                }
+                if (v == pack->variantCount() - 1) {
+                    EXPECT_GE(share, 0.55) << level.code;
+                }
+            }
+            if (std::count(makers.begin(), makers.end(), cave.code) > 0 && v >= 2) {
+                EXPECT_GT(level.quota, level.diamonds) << level.code;
+            }
+            previous = share;
+        }
+    }
+}
+
+// Caves of many sizes, and at least half of the normal ones laid out by hand.
+TEST(StandardPack, CavesDifferInSizeAndLayout) {
+    const auto pack = loadStandardPack();
+    int normal = 0;
+    int drawn = 0;
+    int large = 0;
+    int smallest = 40 * 22;
+    for (int c = 0; c < pack->caveCount(); ++c) {
+        const GvCaveDef& cave = *pack->cave(c);
+        EXPECT_LE(cave.width, 80) << cave.code;
+        EXPECT_LE(cave.height, 40) << cave.code;
+        large += cave.width * cave.height > 40 * 22 ? 1 : 0;
+        if (cave.bonus) {
+            continue;
+        }
+        ++normal;
+        smallest = std::min(smallest, cave.width * cave.height);
+        const bool random =
+            std::any_of(cave.commands.begin(), cave.commands.end(), [](const auto& command) {
+                return dynamic_cast<const GvCmdRandomFill*>(command.get()) != nullptr;
+            });
+        drawn += random ? 0 : 1;
+    }
+    EXPECT_GE(large, 4);
+    EXPECT_GE(2 * drawn, normal);
+    EXPECT_LT(smallest, 40 * 22);
 }

@@ -61,7 +61,7 @@ ArtBook drawArtBook() {
         {&book.images[5], one(drawSparkle)},
         {&book.images[6], one(drawSquareEdge)},
         {&book.images[7], one(drawVoodooDoll)},
-        {&book.images[9], one(drawWindowIcon)},
+        {&book.images[9], [] { return std::vector<ArtPicture>{drawWindowIcon()}; }},
     };
     // Each job writes only its own entry, and every drawing is a pure function
     // of its inputs, so the result does not depend on the thread count.

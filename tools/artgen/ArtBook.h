@@ -30,7 +30,8 @@ ArtPicture drawScroller();
 ArtPicture drawSparkle();
 ArtPicture drawSquareEdge();
 ArtPicture drawVoodooDoll();
-ArtPicture drawWindowIcon();
+// The program's icon, `size` pixels square; the game embeds the 64-pixel one.
+ArtPicture drawWindowIcon(int size = 64);
 
 std::vector<ArtPicture> drawAmoeba();
 std::vector<ArtPicture> drawBomb();

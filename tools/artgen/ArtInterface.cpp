@@ -199,10 +199,12 @@ std::vector<ArtPicture> drawButton() {
     return out;
 }
 
-ArtPicture drawWindowIcon() {
-    ArtCanvas canvas(64, 64);
+ArtPicture drawWindowIcon(int size) {
+    // Shapes are laid out on a 64-unit grid whatever the size; edges stay one pixel soft.
+    const float pixel = 64.0f / static_cast<float>(size);
+    ArtCanvas canvas(size, size);
     canvas.paint(
-        [](V2 p) {
+        [pixel](V2 p) {
             const V2 q{p.x * 64, p.y * 64};
             const float d = sdBox(q, {32, 32}, {30, 30}, 10);
             const float grain = fbm(q.x / 9, q.y / 9, 0.2f, 5, 3);
@@ -215,13 +217,13 @@ ArtPicture drawWindowIcon() {
                                      d, 5);
             V3 c = base * (0.6f + 0.6f * diffuse(n));
             c = c * (1 - 0.5f * smoothstep(-2, 0, d));
-            return C4{c, coverage(d, 1)};
+            return C4{c, coverage(d, pixel)};
         },
         2);
     canvas.paint(
-        [](V2 p) {
+        [size](V2 p) {
             return shadeDiamond({(p.x - 0.5f) * 1.25f + 0.5f, (p.y - 0.5f) * 1.25f + 0.52f},
-                                1.25f / 64, 0);
+                                1.25f / static_cast<float>(size), 0);
         },
         3);
     return finish(canvas, ArtFormat::Rgba);

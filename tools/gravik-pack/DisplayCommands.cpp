@@ -5,6 +5,7 @@
 
 #include "PackCommand.h"
 #include "PackLevel.h"
+#include "PackSource.h"
 #include "ShotCommand.h"
 #include "levelpack/GvLevelPack.h"
 
@@ -30,6 +31,16 @@ static int runOnLevel(const char* name, DisplayRun run, const std::vector<std::s
 }
 
 static int runShot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() >= 2 && args[1] == "--sheet" && !args[0].empty() && args[0][0] != '-') {
+        std::string error;
+        const auto pack = PackSource::load(args[0], error);
+        if (!pack) {
+            err << error << "\n";
+            return kPackExitFailed;
+        }
+        return runSheetCommand(*pack, std::vector<std::string>(args.begin() + 2, args.end()), out,
+                               err);
+    }
     return runOnLevel("shot", runShotCommand, args, out, err);
 }
 
@@ -39,10 +50,15 @@ static int runPreview(const std::vector<std::string>& args, std::ostream& out, s
 
 const PackCommand& shotCommand() {
     static const PackCommand command{
-        "shot", "shot PACK LEVEL --out FILE.png [--input MOVES] [--ticks N] [--tile PIXELS]",
+        "shot",
+        "shot PACK LEVEL --out FILE.png [--input MOVES] [--ticks N] [--tile PIXELS]\n"
+        "  shot PACK --sheet --out FILE.png [--tile PIXELS]",
         "      Draws the whole cave with the game's renderer into a PNG, after\n"
         "      replaying MOVES (as for trace --input) for at most N ticks; PIXELS is\n"
-        "      the size of one cell. Needs a display (e.g. xvfb-run).\n",
+        "      the size of one cell. With --sheet, draws the first level of every\n"
+        "      cave side by side into one PNG (8 pixels a cell unless --tile says\n"
+        "      otherwise), in the pack's order, row by row. Needs a display (e.g.\n"
+        "      xvfb-run).\n",
         runShot};
     return command;
 }

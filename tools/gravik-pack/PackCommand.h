@@ -53,6 +53,7 @@ const PackCommand& infoCommand();
 const PackCommand& mapCommand();
 const PackCommand& traceCommand();
 const PackCommand& verifyCommand();
+const PackCommand& statsCommand();
 const PackCommand& shotCommand();
 const PackCommand& previewCommand();
 

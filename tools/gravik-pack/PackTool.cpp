@@ -3,7 +3,8 @@
 #include <algorithm>
 
 std::vector<const PackCommand*> basicPackCommands() {
-    return {&checkCommand(), &infoCommand(), &mapCommand(), &traceCommand(), &verifyCommand()};
+    return {&checkCommand(), &infoCommand(),   &mapCommand(),
+            &traceCommand(), &verifyCommand(), &statsCommand()};
 }
 
 static void printOverview(const std::vector<const PackCommand*>& commands, std::ostream& out) {

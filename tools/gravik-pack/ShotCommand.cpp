@@ -9,6 +9,8 @@
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 
 namespace {
@@ -16,6 +18,8 @@ namespace {
 constexpr long long kDefaultTile = 32;
 constexpr long long kMaxTile = 256;
 constexpr long long kMaxTicks = 1000000;
+constexpr long long kDefaultSheetTile = 8;
+constexpr unsigned char kSheetGrey = 48;
 
 bool writePng(const GvShotRenderer::Picture& picture, const std::string& path, std::string& error) {
     const auto bytes = OrbPngWriter::encode(picture.rgba.data(), picture.width, picture.height);
@@ -113,6 +117,92 @@ int runShotCommand(const GvLevelPack& pack, int level, const std::vector<std::st
     }
     out << "Wrote " << output << ": level " << pack.levelCode(level) << " after " << played
         << " ticks, " << picture.width << " x " << picture.height << " pixels.\n";
+    return kPackExitOk;
+}
+
+int runSheetCommand(const GvLevelPack& pack, const std::vector<std::string>& options,
+                    std::ostream& out, std::ostream& err) {
+    std::string output;
+    long long tile = kDefaultSheetTile;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const std::string& arg = options[i];
+        if (arg != "--out" && arg != "--tile") {
+            err << "gravik-pack shot: unknown argument '" << arg << "'.\n";
+            return kPackExitUsage;
+        }
+        const std::string* value = packOptionValue("shot", options, i, err);
+        if (value == nullptr) {
+            return kPackExitUsage;
+        }
+        if (arg == "--out") {
+            output = *value;
+        } else if (!parsePackNumber(*value, 1, kMaxTile, tile)) {
+            err << "gravik-pack shot: --tile needs a whole number of pixels from 1 to " << kMaxTile
+                << ", not '" << *value << "'.\n";
+            return kPackExitUsage;
+        }
+    }
+    if (output.empty()) {
+        err << "gravik-pack shot: --out FILE.png is required.\n";
+        return kPackExitUsage;
+    }
+    std::string error;
+    GvShotRenderer renderer;
+    if (!renderer.open(error)) {
+        err << "gravik-pack shot: " << error << "\n";
+        return kPackExitFailed;
+    }
+    std::vector<GvShotRenderer::Picture> pictures;
+    int cellWidth = 0;
+    int cellHeight = 0;
+    for (int cave = 0; cave < pack.caveCount(); ++cave) {
+        const auto world = PackPlayer::build(pack, cave, error);
+        GvShotRenderer::Picture picture;
+        if (!world || !renderer.drawWorld(*world, static_cast<int>(tile), picture, error)) {
+            err << "gravik-pack shot: " << error << "\n";
+            return kPackExitFailed;
+        }
+        cellWidth = std::max(cellWidth, picture.width);
+        cellHeight = std::max(cellHeight, picture.height);
+        pictures.push_back(std::move(picture));
+    }
+    // Cells as large as the largest cave, a cell's width of grey between them, and
+    // about half again as many columns as rows.
+    const int count = static_cast<int>(pictures.size());
+    const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(1.5 * count))));
+    const int rows = (count + columns - 1) / columns;
+    const long long gap = tile;
+    GvShotRenderer::Picture sheet;
+    const long long width = columns * (cellWidth + gap) + gap;
+    const long long height = rows * (cellHeight + gap) + gap;
+    if (width > GvShotRenderer::kMaxPictureSide || height > GvShotRenderer::kMaxPictureSide ||
+        width * height > GvShotRenderer::kMaxPicturePixels) {
+        err << "gravik-pack shot: a sheet of " << width << " x " << height
+            << " pixels is too large; choose a smaller --tile.\n";
+        return kPackExitUsage;
+    }
+    sheet.width = static_cast<int>(width);
+    sheet.height = static_cast<int>(height);
+    sheet.rgba.assign(static_cast<std::size_t>(width * height) * 4, kSheetGrey);
+    for (std::size_t p = 3; p < sheet.rgba.size(); p += 4) {
+        sheet.rgba[p] = 255;
+    }
+    for (int n = 0; n < count; ++n) {
+        const GvShotRenderer::Picture& picture = pictures[static_cast<std::size_t>(n)];
+        const long long left = gap + (n % columns) * (cellWidth + gap);
+        const long long top = gap + (n / columns) * (cellHeight + gap);
+        for (int y = 0; y < picture.height; ++y) {
+            const auto from = picture.rgba.begin() + static_cast<long long>(y) * picture.width * 4;
+            std::copy(from, from + picture.width * 4,
+                      sheet.rgba.begin() + ((top + y) * width + left) * 4);
+        }
+    }
+    if (!writePng(sheet, output, error)) {
+        err << "gravik-pack shot: " << error << "\n";
+        return kPackExitFailed;
+    }
+    out << "Wrote " << output << ": " << count << " caves, " << sheet.width << " x " << sheet.height
+        << " pixels.\n";
     return kPackExitOk;
 }
 

@@ -13,7 +13,7 @@ pack=$build/tools/gravik-pack/gravik-pack
 tmp=$(mktemp)
 {
     echo "; One completing input per level of standard.grv: LEVEL MOVES."
-    echo "; Written by tools/gravik-solve/solve_standard.sh; checked by gravik-pack verify."
+    echo "; Written by tools/gravik-solve/solve_standard.sh or by hand; checked by gravik-pack verify."
 } > "$tmp"
 "$solve" "$assets/standard.grv" --out "$tmp"
 mv "$tmp" "$assets/solutions.txt"
