@@ -27,3 +27,19 @@ function(gravik_layer_tests name)
     gtest_discover_tests(tests_${name} DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
 endfunction()
+
+# A test program of its own for the tests in tests/<layer>/<folder>/, for checks that
+# change the whole program (a replaced global operator new) and must not change what
+# the layer's other tests see.
+function(gravik_separate_tests name folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${name}/${folder}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(tests_${name}_${folder} ${sources})
+    target_include_directories(tests_${name}_${folder} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(tests_${name}_${folder} PRIVATE gravik_${name} ${ARGN} GTest::gtest
+                          GTest::gtest_main)
+    gtest_discover_tests(tests_${name}_${folder} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+endfunction()

@@ -5,11 +5,15 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <ctime>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -27,13 +31,38 @@ void SDLCALL feedCallback(void* device, Uint8* stream, int bytes) {
     static_cast<OrbAudioDevice*>(device)->feed(stream, bytes);
 }
 
-// The largest power of two not above `frames`: some systems want their chunk size so.
-int chunkFrames(int frames) {
+// The period asked of the system: the largest power of two (some systems want their
+// period so) not above one block and not above 512 frames (11.6 ms at 44,100 Hz). A
+// trigger waits for the block in play and the next one; the period comes on top, so
+// it is kept short.
+int periodFor(int blockFrames) {
     int n = 1;
-    while (n * 2 <= frames && n < 16384) {
+    while (n * 2 <= blockFrames && n * 2 <= 512) {
         n *= 2;
     }
     return n;
+}
+
+// The output thread asks for a high priority. Where that is refused, as it is for an
+// ordinary user, it takes the most urgent nice value its limit allows (RLIMIT_NICE;
+// usually none better than the default). Answers the nice value it ends up with.
+int raiseThreadPriority() {
+    const id_t self = static_cast<id_t>(::syscall(SYS_gettid));
+    if (SDL_SetThreadPriority(SDL_THREAD_PRIORITY_HIGH) != 0) {
+        rlimit limit{};
+        if (::getrlimit(RLIMIT_NICE, &limit) == 0) {
+            const long best =
+                limit.rlim_cur == RLIM_INFINITY ? -20 : 20 - static_cast<long>(limit.rlim_cur);
+            errno = 0;
+            const int current = ::getpriority(PRIO_PROCESS, self);
+            if (errno == 0 && best < current) {
+                ::setpriority(PRIO_PROCESS, self, static_cast<int>(std::max(best, -20L)));
+            }
+        }
+    }
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, self);
+    return errno == 0 ? nice : OrbAudioDevice::kUnknownNice;
 }
 
 } // namespace
@@ -90,16 +119,18 @@ bool OrbAudioDevice::open() {
     want.freq = sampleRate_;
     want.format = AUDIO_S16SYS;
     want.channels = static_cast<Uint8>(channels);
-    want.samples = static_cast<Uint16>(chunkFrames(blockFrames_));
+    want.samples = static_cast<Uint16>(periodFor(blockFrames_));
     want.callback = feedCallback;
     want.userdata = this;
     SDL_AudioSpec have{};
-    // No changes allowed: the system converts if its hardware wants another format.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    // Only the period may differ from what is asked (the system converts if its
+    // hardware wants another format); the blocks do not depend on it.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_SAMPLES_CHANGE);
     if (device_ == 0) {
         shutDown();
         return false;
     }
+    periodFrames_ = have.samples;
     try {
         for (std::vector<int16_t>& b : buffers_) {
             b.assign(static_cast<size_t>(blockFrames_) * channels, 0);
@@ -145,6 +176,7 @@ void OrbAudioDevice::shutDown() {
         SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
+    periodFrames_ = 0;
     if (thread_.joinable()) {
         // Rendering a block is bounded work, so the thread always ends; killing it
         // instead could leave it inside the source that is about to be freed.
@@ -162,7 +194,7 @@ void OrbAudioDevice::shutDown() {
 }
 
 void OrbAudioDevice::run() {
-    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_HIGH); // refused without rights: fine
+    threadNice_.store(raiseThreadPriority(), std::memory_order_relaxed);
     for (;;) {
         wake_.acquire();
         if (quit_.load()) {
@@ -201,5 +233,8 @@ void OrbAudioDevice::feed(uint8_t* stream, int bytes) {
             wake_.release();
             playing_ ^= 1;
         }
+    }
+    if (tap_) {
+        tap_(out, wanted);
     }
 }

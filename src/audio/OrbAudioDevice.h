@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <semaphore>
 #include <thread>
@@ -12,8 +13,10 @@
 
 // Streams a module's sound to the system's audio output as 16-bit PCM. A thread of
 // its own renders into two alternating blocks while the system plays the other, so
-// the game thread never touches samples; it only sets the gain. When no output can
-// be had, `open` fails and the game simply stays silent.
+// the game thread never touches samples; it only sets the gain. The system takes the
+// samples in periods no longer than one block (at most 512 frames), so that its
+// own buffering adds little to the two blocks in flight. When no output can be had,
+// `open` fails and the game simply stays silent.
 class OrbAudioDevice : public OrbUncopyable {
 public:
     // Takes ownership of `source`; a float source gets a converter to 16-bit in front.
@@ -49,6 +52,18 @@ public:
     // Called from the system's audio thread with room for `bytes` bytes.
     void feed(uint8_t* stream, int bytes);
 
+    // Frames the system asks for at a time; 0 while closed.
+    int periodFrames() const { return periodFrames_; }
+    // The nice value the output thread runs at (lower is more urgent), once it runs;
+    // kUnknownNice before.
+    static constexpr int kUnknownNice = 100;
+    int outputThreadNice() const { return threadNice_.load(std::memory_order_relaxed); }
+
+    // Sees every stretch of samples handed to the system, on the system's audio
+    // thread, to measure what reaches the output and when. Set only while closed.
+    using Tap = std::function<void(const int16_t* samples, size_t count)>;
+    void setTap(Tap tap) { tap_ = std::move(tap); }
+
 private:
     void run();
     void shutDown();
@@ -68,6 +83,9 @@ private:
     std::atomic<bool> quit_{false};
     std::counting_semaphore<> wake_{0};
     std::thread thread_;
+    int periodFrames_ = 0;
+    std::atomic<int> threadNice_{kUnknownNice};
+    Tap tap_;
     int playing_ = 0;       // system audio thread only
     size_t playedFrom_ = 0; // system audio thread only
 };

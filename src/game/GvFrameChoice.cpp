@@ -110,8 +110,8 @@ GvLook GvFrameChoice::firefly(float angle, int count) {
     return look;
 }
 
-int GvFrameChoice::butterfly(float wingPhase, int count) {
-    return clampFrame(nearest(static_cast<double>(count) * wingPhase), count);
+int GvFrameChoice::butterfly(float wingOpening, int count) {
+    return clampFrame(nearest(static_cast<double>(count) * wingOpening), count);
 }
 
 int GvFrameChoice::looping(float phase, int count) {
@@ -233,7 +233,7 @@ GvLook GvFrameChoice::look(const GvObject& object, const GvWorld& world, const C
     }
     case GvObjectKind::butterfly: {
         const auto& b = static_cast<const GvButterflyObject&>(object);
-        return single(GvImage::butterfly, butterfly(b.flutter_phase, count(GvImage::butterfly)),
+        return single(GvImage::butterfly, butterfly(b.wingOpening(), count(GvImage::butterfly)),
                       counts);
     }
     case GvObjectKind::amoeba:

@@ -98,7 +98,8 @@ public:
     static Turned bomb(float angle, float phase, int count);
     // 2 x count - 2 steps per turn; the second half of the turn mirrors the first.
     static GvLook firefly(float angle, int count);
-    static int butterfly(float wingPhase, int count);
+    // Frame 0 shows the wings closed, the last frame fully open.
+    static int butterfly(float wingOpening, int count);
     // floor(count x phase), for amoeba and slime.
     static int looping(float phase, int count);
     static int explosion(float progress, int count);

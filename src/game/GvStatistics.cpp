@@ -2,7 +2,6 @@
 
 #include "platform/GvInputRecordingIO.h"
 #include "platform/OrbAtomicFile.h"
-#include "platform/OrbFileStream.h"
 #include "platform/OrbFolder.h"
 #include "platform/OrbMemoryStream.h"
 #include "platform/OrbPaths.h"
@@ -12,7 +11,6 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <optional>
 #include <utility>
 
 constexpr char kMagic[4] = {'G', 'v', 'H', 'S'};
@@ -48,13 +46,6 @@ static bool readMagic(OrbStream& stream) {
     return std::memcmp(magic, kMagic, 4) == 0;
 }
 
-// Only regular files are opened: a pipe or a device in the file's place would block or
-// never end.
-static std::unique_ptr<OrbFileStream> openForReading(const std::string& path) {
-    const std::optional<OrbFolder::FileInfo> info = OrbFolder::info(path);
-    return info && info->isRegularFile ? OrbFileStream::open(path, false) : nullptr;
-}
-
 // Totals grow with every completion; they stop at the largest int rather than wrap.
 static int addClamped(int a, int b) {
     const long long sum = static_cast<long long>(a) + b;
@@ -73,31 +64,44 @@ void GvStatistics::load(const std::string& packFileName) {
     if (packName_.empty()) {
         return;
     }
-    std::unique_ptr<OrbFileStream> stream = openForReading(folder_ + packName_ + ".stats");
-    if (!stream) {
-        stream = openForReading(userDataFolder(vendor_, product_) + "High Scores/" + packName_ +
-                                ".stats");
+    std::string bytes;
+    OrbAtomicFile::ReadStatus status = OrbAtomicFile::read(folder_ + packName_ + ".stats", bytes);
+    if (status == OrbAtomicFile::ReadStatus::Missing) {
+        status = OrbAtomicFile::read(
+            userDataFolder(vendor_, product_) + "High Scores/" + packName_ + ".stats", bytes);
     }
-    if (!stream) {
+    if (status == OrbAtomicFile::ReadStatus::Missing) {
         return;
     }
+    // A file that is there but cannot be read (no permission, a folder or a pipe in its
+    // place, an I/O error) holds records all the same: saving would replace them with
+    // the few gathered until the next load, so it is treated like a damaged one.
     bool ok = false;
-    try {
-        ok = readFile(*stream);
-    } catch (const OrbException&) {
-        ok = false;
-    } catch (const std::exception&) {
-        ok = false;
+    if (status == OrbAtomicFile::ReadStatus::Read) {
+        OrbMemoryStream stream(bytes);
+        ok = readRecords(stream, records_);
     }
     if (!ok) {
-        // Saving now would overwrite the damaged file with the few records gathered
-        // until the next load; keep it untouched instead.
         records_.clear();
         packName_.clear();
     }
 }
 
-bool GvStatistics::readFile(OrbStream& stream) {
+bool GvStatistics::readRecords(OrbStream& stream, Records& records) {
+    records.clear();
+    bool ok = false;
+    try {
+        ok = readFile(stream, records);
+    } catch (const OrbException&) {
+    } catch (const std::exception&) {
+    }
+    if (!ok) {
+        records.clear();
+    }
+    return ok;
+}
+
+bool GvStatistics::readFile(OrbStream& stream, Records& records) {
     if (!readMagic(stream)) {
         return false;
     }
@@ -112,7 +116,7 @@ bool GvStatistics::readFile(OrbStream& stream) {
     for (int i = 0; i < count; ++i) {
         Key key{};
         stream.read(key.data(), static_cast<int>(key.size()));
-        if (records_.count(key) != 0) {
+        if (records.count(key) != 0) {
             return false;
         }
         GvCaveRecord record;
@@ -143,7 +147,7 @@ bool GvStatistics::readFile(OrbStream& stream) {
         if (record.completions < 1 || record.bestDiamonds < 0 || record.bestDiamondsTimeLeft < 0) {
             return false;
         }
-        records_.emplace(key, std::move(record));
+        records.emplace(key, std::move(record));
     }
     return readMagic(stream);
 }
@@ -202,7 +206,7 @@ bool GvStatistics::save() const {
     // step: a write that fails half-way must not cost the records already stored.
     OrbMemoryStream bytes;
     try {
-        writeFile(bytes);
+        writeRecords(bytes, records_);
     } catch (const OrbException&) {
         return false;
     }
@@ -211,11 +215,11 @@ bool GvStatistics::save() const {
                                 bytes.bytes().size());
 }
 
-void GvStatistics::writeFile(OrbStream& bytes) const {
+void GvStatistics::writeRecords(OrbStream& bytes, const Records& records) {
     bytes.write(kMagic, 4);
     writeLittleEndian(bytes, kWrittenVersion, 2);
-    writeInt32(bytes, static_cast<int>(records_.size()));
-    for (const auto& [key, record] : records_) {
+    writeInt32(bytes, static_cast<int>(records.size()));
+    for (const auto& [key, record] : records) {
         bytes.write(key.data(), static_cast<int>(key.size()));
         writeInt32(bytes, record.completions);
         writeInt32(bytes, record.totalDiamonds);

@@ -14,8 +14,8 @@ class OrbStream;
 // pack ("<pack file name>.stats" in the user's statistics folder). Records are keyed by
 // the level's 16-byte digest, so a changed cave starts afresh while a renamed one keeps
 // its records. Nothing about statistics is ever reported: a missing file gives an empty
-// map that is saved normally; a damaged one gives an empty map that is never saved over
-// the file (the pack name is emptied until the next load).
+// map that is saved normally; a damaged or unreadable one gives an empty map that is
+// never saved over the file (the pack name is emptied until the next load).
 class GvStatistics : private OrbUncopyable {
 public:
     // The level digest; ordered by its bytes, unsigned, first byte most significant.
@@ -42,16 +42,19 @@ public:
     // Empties the map and the pack name.
     void clear();
 
+    // The byte layout of a statistics file. Reading fills `records` and answers true,
+    // or leaves it empty and answers false when the data is damaged in any way.
+    static bool readRecords(OrbStream& stream, Records& records);
+    static void writeRecords(OrbStream& stream, const Records& records);
+
     const std::string& packName() const { return packName_; }
     const Records& records() const { return records_; }
     // The folder the files are written to, ending in '/'.
     const std::string& folder() const { return folder_; }
 
 private:
-    // Fills the map from a statistics file; false when it is damaged in any way.
-    bool readFile(OrbStream& stream);
-    // Writes the whole map in the current layout.
-    void writeFile(OrbStream& stream) const;
+    // Throws on a short read; false on any other damage.
+    static bool readFile(OrbStream& stream, Records& records);
 
     std::string vendor_;
     std::string product_;

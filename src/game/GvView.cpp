@@ -328,7 +328,7 @@ bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
                                 : settings_->readBool("WindowFullScreen", false);
     if (fullScreen) {
         mode = OrbWindowFullScreen;
-    } else if (settings_->readBool("WindowMaximized", false)) {
+    } else if (settings_->readBool("WindowMaximized", true)) {
         mode = OrbWindowMaximized;
     } else {
         mode = OrbWindowNormal;
@@ -347,6 +347,9 @@ void GvView::overridePlacement(bool fullScreen) {
 }
 
 void GvView::saveSettings() {
+    // All values go into the file together: a crash between two of them must not
+    // leave a mixture of old and new placement, pack and level.
+    settings_->beginBatch();
     // A placement asked for on the command line is for that run only.
     if (placementOverride_ < 0 && impl().windowRectangle().width > 0) {
         const bool full = impl().isFullScreen();
@@ -358,6 +361,7 @@ void GvView::saveSettings() {
     settings_->writeFloat("Volume", volume_);
     settings_->writeString("LevelPackFileName", packFileName_);
     settings_->writeInt("SelectedLevel", selectedLevel_);
+    settings_->commitBatch();
 }
 
 bool GvView::isFullScreen() const {

@@ -194,9 +194,40 @@ bool OrbDefaults::readValue(const std::string& name, Type type, std::string& val
 }
 
 void OrbDefaults::writeValue(const std::string& name, Type type, const std::string& value) {
-    const std::string path = filePath();
     // A name that would not read back as itself is not stored.
-    if (path.empty() || name.empty() || name.find_first_of("=\n\r") != std::string::npos) {
+    if (name.empty() || name.find_first_of("=\n\r") != std::string::npos) {
+        return;
+    }
+    Pending pending{name, name + "=" + typeName(type == Type::Dword) + ":" + escape(value)};
+    if (!batching_) {
+        store({pending});
+        return;
+    }
+    for (Pending& earlier : pending_) {
+        if (sameName(earlier.name, name)) {
+            earlier = std::move(pending);
+            return;
+        }
+    }
+    pending_.push_back(std::move(pending));
+}
+
+void OrbDefaults::beginBatch() {
+    batching_ = true;
+}
+
+void OrbDefaults::commitBatch() {
+    batching_ = false;
+    std::vector<Pending> values;
+    values.swap(pending_);
+    if (!values.empty()) {
+        store(values);
+    }
+}
+
+void OrbDefaults::store(const std::vector<Pending>& values) const {
+    const std::string path = filePath();
+    if (path.empty()) {
         return;
     }
     std::string bytes;
@@ -205,22 +236,31 @@ void OrbDefaults::writeValue(const std::string& name, Type type, const std::stri
     if (status == OrbAtomicFile::ReadStatus::Failed) {
         return;
     }
-    const std::string stored = name + "=" + typeName(type == Type::Dword) + ":" + escape(value);
+    std::vector<bool> written(values.size(), false);
     std::string out;
-    bool replaced = false;
     for (const std::string& text : splitLines(bytes)) {
         std::string lineName, lineType, lineValue;
-        if (splitLine(text, lineName, lineType, lineValue) && sameName(lineName, name)) {
-            if (!replaced) {
-                out += stored + "\n";
-                replaced = true;
+        bool replaced = false;
+        if (splitLine(text, lineName, lineType, lineValue)) {
+            for (std::size_t i = 0; i < values.size() && !replaced; ++i) {
+                if (sameName(lineName, values[i].name)) {
+                    // Only the first line of a name is read; later duplicates go.
+                    if (!written[i]) {
+                        out += values[i].line + "\n";
+                        written[i] = true;
+                    }
+                    replaced = true;
+                }
             }
-            continue;
         }
-        out += text + "\n";
+        if (!replaced) {
+            out += text + "\n";
+        }
     }
-    if (!replaced) {
-        out += stored + "\n";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (!written[i]) {
+            out += values[i].line + "\n";
+        }
     }
     const std::size_t slash = path.find_last_of('/');
     OrbFolder::createPath(path.substr(0, slash + 1));

@@ -3,14 +3,17 @@
 #include "platform/OrbUncopyable.h"
 
 #include <string>
+#include <vector>
 
 // The few settings that outlive a run (chosen pack and level, volume, window placement),
 // kept per user in a small key-value text file, <config>/<vendor>/<product>/settings,
 // where <config> is $XDG_CONFIG_HOME or ~/.config. Each value is typed: a 32-bit number
 // ("dword") or a text ("string"); floats and rectangles are stored as texts. Every
-// operation reads or rewrites the file on its own and nothing is cached. Storage that
-// cannot be read or written is never reported: reads give their default, writes are
-// skipped. A value of the wrong type or form reads as the default.
+// read reads the file and nothing is cached. A write rewrites the file on its own,
+// unless it is part of a batch: the writes between `beginBatch` and `commitBatch`
+// replace the file together, in one step, so that it never holds half of them.
+// Storage that cannot be read or written is never reported: reads give their
+// default, writes are skipped. A value of the wrong type or form reads as the default.
 class OrbDefaults : private OrbUncopyable {
 public:
     // Left, top, width and height, in that order.
@@ -47,15 +50,30 @@ public:
     Rect readRect(const std::string& name, const Rect& defaultValue) const;
     void writeRect(const std::string& name, const Rect& rect);
 
+    // Holds back the following writes until `commitBatch`, which stores them all with
+    // one replacement of the file (the last write of a name wins). Reads during a
+    // batch still see the file as it was.
+    void beginBatch();
+    void commitBatch();
+
     // Where the values are kept; empty when no per-user folder is known.
     std::string filePath() const;
 
 private:
     enum class Type { Dword, String };
 
+    // One value as it is written to the file: "name=type:escaped value".
+    struct Pending {
+        std::string name;
+        std::string line;
+    };
+
     bool readValue(const std::string& name, Type type, std::string& value) const;
     void writeValue(const std::string& name, Type type, const std::string& value);
+    void store(const std::vector<Pending>& values) const;
 
     std::string vendor_;
     std::string product_;
+    bool batching_ = false;
+    std::vector<Pending> pending_;
 };

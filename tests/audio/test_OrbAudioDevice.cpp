@@ -133,6 +133,10 @@ TEST(OrbAudioDevice, OpensStartsAndClosesRepeatedly) {
         EXPECT_TRUE(device.open()) << "opening an open device succeeds";
         device.waitUntilStarted();
         EXPECT_EQ(device.startUpCounter(), 0);
+        // The system's period comes on top of the two blocks in flight.
+        EXPECT_GT(device.periodFrames(), 0);
+        EXPECT_LE(device.periodFrames(), 1024);
+        EXPECT_LE(device.outputThreadNice(), 0) << "never below the normal priority";
         device.close();
         EXPECT_FALSE(device.isOpen());
     }

@@ -24,8 +24,8 @@ public:
         ++fullScreenChanges;
         return true;
     }
-    bool isMaximized() const override { return false; }
-    OrbWindowRect windowRectangle() const override { return {}; }
+    bool isMaximized() const override { return maximized; }
+    OrbWindowRect windowRectangle() const override { return rectangle; }
     void invalidate() override {}
     bool messageBox(int, const std::string&, const std::string& text) override {
         lastMessage = text;
@@ -38,6 +38,8 @@ public:
     void close() override { closed = true; }
 
     int fullScreenChanges = 0;
+    bool maximized = false;
+    OrbWindowRect rectangle{};
     bool closed = false;
     std::string lastMessage;
     // Whether the desktop takes the addresses handed to openLink.

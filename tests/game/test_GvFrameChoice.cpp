@@ -106,6 +106,24 @@ TEST(GvFrameChoice, PhaseFramesStayInsideTheirSets) {
     EXPECT_EQ(GvFrameChoice::explosion(-0.2f, 24), 0);
 }
 
+// The wings open over the first 0.35 of the beat, close by 0.7 and stay shut for
+// the rest; frame 0 shows them shut, the last frame wide open.
+TEST(GvFrameChoice, ButterflyFramesFollowTheWingOpening) {
+    const struct {
+        float phase;
+        int frame;
+    } cases[] = {{0.0f, 0}, {0.1f, 5},  {0.175f, 8}, {0.35f, 15}, {0.525f, 8},
+                 {0.6f, 5}, {0.69f, 0}, {0.7f, 0},   {0.85f, 0},  {0.999f, 0}};
+    GvWorld world;
+    for (const auto& c : cases) {
+        GvButterflyObject butterfly(0);
+        butterfly.flutter_phase = c.phase;
+        EXPECT_EQ(GvFrameChoice::look(butterfly, world, counts()),
+                  (GvLook{GvImage::butterfly, c.frame}))
+            << "phase " << c.phase;
+    }
+}
+
 TEST(GvFrameChoice, PlayerFrameGroups) {
     const GvFrameChoice::PlayerGroups g;
     const int count = GvArt::playerFrameCount;

@@ -1,6 +1,7 @@
 #include "game/GvStatistics.h"
 
 #include "ScopedEnv.h"
+#include "platform/OrbMemoryStream.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -276,6 +278,13 @@ TEST_F(GvStatisticsTest, DamagedFilesGiveNoRecordsAndAreNeverOverwritten) {
     }
     for (const Damage& damage : cases) {
         SCOPED_TRACE(damage.what + (" at size " + std::to_string(damage.bytes.size())));
+        // The reader itself keeps nothing of damaged data (found by fuzzing: records
+        // read before the damage stayed behind).
+        OrbMemoryStream bytes(std::string(damage.bytes.begin(), damage.bytes.end()));
+        GvStatistics::Records partial = {{keyOf(1), GvCaveRecord{}}};
+        EXPECT_FALSE(GvStatistics::readRecords(bytes, partial));
+        EXPECT_TRUE(partial.empty());
+
         writeBytes(statsPath("pack.bd"), damage.bytes);
         GvStatistics stats("Vendor", "Gravik");
         stats.load("pack.bd");
@@ -305,19 +314,68 @@ TEST_F(GvStatisticsTest, LegacyFolderIsReadButNeverWritten) {
     EXPECT_EQ(again.records().size(), 2u);
     EXPECT_EQ(again.records(), stats.records());
 
-    // A pipe in place of the file is not waited on: it counts as no file.
-    std::filesystem::create_directories(dataFolder_ + "Statistics");
-    ASSERT_EQ(mkfifo(statsPath("piped.grv").c_str(), 0600), 0);
-    again.load("piped.grv");
-    EXPECT_EQ(again.packName(), "piped.grv");
-    EXPECT_TRUE(again.records().empty());
-
     // A pack without any file starts empty and is saved normally.
     again.load("fresh.grv");
     EXPECT_TRUE(again.records().empty());
     EXPECT_EQ(again.packName(), "fresh.grv");
     again.record(1, 2, keyOf(6), {});
     EXPECT_TRUE(std::filesystem::exists(statsPath("fresh.grv")));
+}
+
+// Whatever stands where the file should be and cannot be read holds the player's
+// records all the same: the pack gets no records, and a completion saves nothing.
+TEST_F(GvStatisticsTest, UnreadableFilesAreLeftAsTheyWere) {
+    const Bytes good = versionOneFile(1, 1, 2, 20, 400, {2, 1, 0}, false, {'G', 'v', 'H', 'S'});
+    const std::string statistics = dataFolder_ + "Statistics/";
+    const std::string legacy = dataFolder_ + "High Scores/";
+    std::filesystem::create_directories(statistics);
+    std::filesystem::create_directories(legacy);
+    const auto folderAt = [](const std::string& path) {
+        std::filesystem::create_directories(path);
+        writeBytes(path + "/inside", {1, 2, 3});
+    };
+    const struct {
+        const char* what;
+        std::function<void(const std::string&)> make;
+    } cases[] = {
+        {"a folder in the file's place", folderAt},
+        // Reading the process's own memory at address 0 fails with an I/O error.
+        {"a read error",
+         [](const std::string& path) { std::filesystem::create_symlink("/proc/self/mem", path); }},
+        {"a pipe", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& where : {statistics, legacy}) {
+            SCOPED_TRACE(std::string(c.what) + " in " + where);
+            std::filesystem::remove_all(statistics + "p.grv.stats");
+            std::filesystem::remove_all(legacy + "p.grv.stats");
+            c.make(where + "p.grv.stats");
+            const auto before = std::filesystem::symlink_status(where + "p.grv.stats").type();
+
+            GvStatistics stats("Vendor", "Gravik");
+            stats.load("p.grv");
+            EXPECT_TRUE(stats.records().empty());
+            EXPECT_EQ(stats.packName(), "");
+            stats.record(3, 30, keyOf(9), {{0, 1}});
+            EXPECT_NE(stats.find(keyOf(9)), nullptr) << "the game plays on with records in memory";
+            EXPECT_FALSE(stats.save());
+
+            EXPECT_EQ(std::filesystem::symlink_status(where + "p.grv.stats").type(), before);
+            if (std::filesystem::is_directory(where + "p.grv.stats")) {
+                EXPECT_EQ(readBytes(where + "p.grv.stats/inside"), Bytes({1, 2, 3}));
+            }
+            if (where == legacy) {
+                EXPECT_FALSE(std::filesystem::exists(statistics + "p.grv.stats"))
+                    << "a new file would hide the legacy records for good";
+            }
+            // A readable file again is read again.
+            std::filesystem::remove_all(where + "p.grv.stats");
+            writeBytes(where + "p.grv.stats", good);
+            stats.load("p.grv");
+            EXPECT_EQ(stats.packName(), "p.grv");
+            EXPECT_NE(stats.find(keyOf(5)), nullptr);
+        }
+    }
 }
 
 TEST_F(GvStatisticsTest, WriteFailingHalfWayKeepsThePreviousFile) {

@@ -12,12 +12,17 @@
 #include "graphics/OrbClock.h"
 #include "graphics/OrbKeyCode.h"
 #include "levelpack/GvLevelPack.h"
+#include "platform/OrbPaths.h"
 #include "sim/GvWorld.h"
 
 #include "GvViewTestSupport.h"
 #include "PanelTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -141,6 +146,55 @@ TEST_F(GvViewTest, SettingsAreWrittenOnSaveAndFullScreenToggle) {
     view->keyEvent(OrbKeyReturn, OrbKeyPressed, OrbModAlt | OrbModCapsLock);
     EXPECT_TRUE(impl.isFullScreen());
     EXPECT_EQ(settings.readInt("SelectedLevel", 0), 3);
+}
+
+// Every save replaces the settings file exactly once, with all six values in it.
+TEST_F(GvViewTest, EverySaveWritesTheWholeSettingsFileAtOnce) {
+    const std::string settingsFolder = folder.folder + "/config/" + kGvVendorName + "/Gravik";
+    std::filesystem::create_directories(settingsFolder);
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, settingsFolder.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
+    const auto replacements = [watch] {
+        int count = 0;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t got; (got = read(watch, buffer, sizeof buffer)) > 0;) {
+            for (char* p = buffer; p < buffer + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                count += (event->mask & IN_MOVED_TO) && std::string(event->name) == "settings";
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return count;
+    };
+
+    impl.rectangle = {10, 20, 640, 480};
+    auto view = makeView();
+    view->saveState();
+    EXPECT_EQ(replacements(), 1);
+    view->keyEvent(OrbKeyReturn, OrbKeyPressed, OrbModAlt);
+    EXPECT_EQ(replacements(), 1);
+    close(watch);
+
+    OrbDefaults settings = folder.settings();
+    EXPECT_EQ(settings.readRect("WindowRectangle", {}), (OrbDefaults::Rect{10, 20, 640, 480}));
+    EXPECT_TRUE(settings.readBool("WindowFullScreen", false));
+    EXPECT_FALSE(settings.readBool("WindowMaximized", true));
+    EXPECT_EQ(settings.readString("LevelPackFileName", "-"), "");
+    EXPECT_EQ(settings.readInt("SelectedLevel", -1), 0);
+    EXPECT_FLOAT_EQ(settings.readFloat("Volume", 0.0f), 0.5f);
+}
+
+TEST_F(GvViewTest, AFirstStartOpensMaximized) {
+    auto view = makeView();
+    int mode = -1;
+    OrbWindowRect rectangle{1, 1, 1, 1};
+    EXPECT_TRUE(view->initialPlacement(mode, rectangle));
+    EXPECT_EQ(mode, OrbWindowMaximized);
+    EXPECT_EQ(rectangle.width, 0);
+    folder.settings().writeBool("WindowMaximized", false);
+    EXPECT_FALSE(view->initialPlacement(mode, rectangle));
+    EXPECT_EQ(mode, OrbWindowNormal);
 }
 
 TEST_F(GvViewTest, AltReturnTogglesFullScreenOnlyWithAltAlone) {
@@ -411,6 +465,24 @@ TEST_F(GvViewTest, ErrorBoxReturnsWithoutResettingThePanelBeneath) {
     view->keyEvent(OrbKeyEscape, OrbKeyPressed, 0);
     advanceFor(*view, 0.4);
     EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->titleMenu()));
+}
+
+// Statistics that cannot be read are neither shown as an error nor overwritten; the
+// game plays on and keeps the completions in memory.
+TEST_F(GvViewTest, UnreadableStatisticsStayUntouchedByACompletion) {
+    const std::string stats =
+        userDataFolder(kGvVendorName, kGvProductName) + "Statistics/Standard.stats";
+    std::filesystem::create_directories(stats + "/kept");
+    auto view = makeView();
+    playFromTitle(*view);
+    view->screen().world().diamonds_collected = 9;
+    view->caveEnded(GvWorldState::Completed);
+    advanceFor(*view, 0.4);
+    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->levelCompleteMenu(true)));
+    EXPECT_EQ(view->errorBox(), nullptr);
+    EXPECT_EQ(impl.lastMessage, "");
+    EXPECT_EQ(view->statistics().records().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(stats + "/kept"));
 }
 
 TEST_F(GvViewTest, QuitClosesTheWindowLayer) {

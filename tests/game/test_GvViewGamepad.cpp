@@ -1,5 +1,6 @@
 #include "game/GvGameScreen.h"
 #include "game/GvView.h"
+#include "graphics/GlTestWindow.h"
 #include "graphics/OrbViewImplSingle.h"
 #include "sim/GvObjectKind.h"
 #include "sim/GvWorld.h"
@@ -17,9 +18,8 @@ namespace {
 class GvViewGamepadTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!OrbViewImplSingle::displayAvailable()) {
-            GTEST_SKIP() << "no display";
-        }
+        GRAVIK_REQUIRE_DISPLAY();
+        folder.settings().writeBool("WindowMaximized", false);
         // The test window may not have the focus; controllers must still be heard.
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         impl = std::make_unique<OrbViewImplSingle>("Gravik", 640, 480, OrbWindowNormal);

@@ -5,15 +5,36 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
-// Skips the current test when no display can be opened (outside xvfb-run).
+// Whether the test command promised a working display (GRAVIK_DISPLAY_REQUIRED=1, set
+// where it runs the tests under a virtual one): then anything that would skip a
+// window or GL test for want of it fails instead, so a broken display setup cannot
+// pass unnoticed.
+inline bool displayRequired() {
+    const char* value = std::getenv("GRAVIK_DISPLAY_REQUIRED");
+    return value != nullptr && std::string(value) == "1";
+}
+
+// Skips the current test, or fails it when a display was promised.
+#define GRAVIK_SKIP_WITHOUT(what)                                                                  \
+    do {                                                                                           \
+        if (displayRequired()) {                                                                   \
+            GTEST_FAIL() << what << ", though GRAVIK_DISPLAY_REQUIRED=1 promised one";             \
+        }                                                                                          \
+        GTEST_SKIP() << what;                                                                      \
+    } while (0)
+
+// Skips (or fails, see above) the current test when no display can be opened.
 #define GRAVIK_REQUIRE_DISPLAY()                                                                   \
     do {                                                                                           \
         if (!OrbViewImplSingle::displayAvailable()) {                                              \
-            GTEST_SKIP() << "No display: window and GL tests need one; run them under xvfb-run";   \
+            GRAVIK_SKIP_WITHOUT("No display: window and GL tests need one; run them under "        \
+                                "xvfb-run");                                                       \
         }                                                                                          \
     } while (0)
 

@@ -201,3 +201,32 @@ TEST_F(OrbDefaultsTest, UnusableStorageIsSilent) {
     EXPECT_EQ(files, 1);
     EXPECT_EQ(normal.readInt("SelectedLevel", 0), 4);
 }
+
+TEST_F(OrbDefaultsTest, ABatchReplacesTheFileOnceWithEveryValue) {
+    writeSettings("Volume=string:0.500000\nOther=dword:7\nSelectedLevel=dword:1\n");
+    OrbDefaults defaults("Vendor", "Gravik");
+    defaults.beginBatch();
+    defaults.writeInt("SelectedLevel", 4);
+    defaults.writeFloat("Volume", 0.25f);
+    defaults.writeBool("WindowMaximized", false);
+    defaults.writeInt("selectedlevel", 5); // the last write of a name wins
+    // Nothing reaches the file before the commit, so a crash here loses only the
+    // new values, never half of them.
+    EXPECT_EQ(readSettings(), "Volume=string:0.500000\nOther=dword:7\nSelectedLevel=dword:1\n");
+    EXPECT_EQ(defaults.readInt("SelectedLevel", 0), 1);
+    defaults.commitBatch();
+    EXPECT_EQ(readSettings(), "Volume=string:0.250000\nOther=dword:7\nselectedlevel=dword:5\n"
+                              "WindowMaximized=dword:0\n");
+
+    // After the commit, writes go straight to the file again.
+    defaults.writeInt("Other", 8);
+    EXPECT_EQ(defaults.readInt("Other", 0), 8);
+
+    // A batch into a file that cannot be read leaves it alone.
+    std::filesystem::remove(settingsPath());
+    std::filesystem::create_directories(settingsPath());
+    defaults.beginBatch();
+    defaults.writeInt("SelectedLevel", 2);
+    defaults.commitBatch();
+    EXPECT_TRUE(std::filesystem::is_directory(settingsPath()));
+}

@@ -330,8 +330,9 @@ std::vector<ArtPicture> drawFirefly() {
     return out;
 }
 
-// ---- Butterfly: seen from above, heading up, beating its wings through a
-// loop of 16 frames (open at frame 0, folded at frame 8).
+// ---- Butterfly: seen from above, heading up; 16 frames from wings folded shut
+// (frame 0) to wide open (frame 15). The renderer picks the frame from how far the
+// wings are open, so the beat's timing lives in the game, not in the pictures.
 
 static C4 shadeButterfly(V2 p, float open) {
     const V2 q = p - V2{0.5f, 0.5f};
@@ -380,10 +381,11 @@ static C4 shadeButterfly(V2 p, float open) {
 
 std::vector<ArtPicture> drawButterfly() {
     std::vector<ArtPicture> out;
-    for (int k = 0; k < 16; ++k) {
+    constexpr int kFrames = 16;
+    for (int k = 0; k < kFrames; ++k) {
         ArtCanvas canvas(kTile, kTile);
-        const float open = 0.5f + 0.5f * std::cos(2 * kPi * k / 16);
-        canvas.paint([open](V2 p) { return shadeButterfly(p, 0.3f + 0.7f * open); }, 2);
+        const float open = static_cast<float>(k) / (kFrames - 1);
+        canvas.paint([open](V2 p) { return shadeButterfly(p, 0.1f + 0.9f * open); }, 2);
         out.push_back(finish(canvas, ArtFormat::Rgba));
     }
     return out;
