@@ -478,7 +478,7 @@ TEST_F(GvViewTest, UnreadableStatisticsStayUntouchedByACompletion) {
     view->screen().world().diamonds_collected = 9;
     view->caveEnded(GvWorldState::Completed);
     advanceFor(*view, 0.4);
-    EXPECT_EQ(view->modalPanel(), static_cast<GvMenuPanel*>(&view->levelCompleteMenu(true)));
+    EXPECT_EQ(view->modalPanel(), static_cast<GvPanel*>(&view->levelCompleteMenu(true)));
     EXPECT_EQ(view->errorBox(), nullptr);
     EXPECT_EQ(impl.lastMessage, "");
     EXPECT_EQ(view->statistics().records().size(), 1u);
