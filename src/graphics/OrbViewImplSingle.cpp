@@ -41,11 +41,14 @@ namespace {
 // SDL falls back to drivers that draw nowhere when no display is reachable; a game
 // window there would run unseen and could never be closed, so they count as none.
 // A display server busy closing an earlier connection now and then refuses a new
-// one, so a refusal is retried a few times before the display counts as missing.
+// one, more often under load, so a refusal is retried, waiting longer each time
+// (about two seconds in all), before the display counts as missing.
 bool initVisibleVideo() {
-    for (int attempt = 0; attempt < 5; ++attempt) {
+    Uint32 delay = 20;
+    for (int attempt = 0; attempt < 10; ++attempt) {
         if (attempt > 0) {
-            SDL_Delay(20);
+            SDL_Delay(delay);
+            delay = std::min<Uint32>(delay * 2, 400);
         }
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             continue;
