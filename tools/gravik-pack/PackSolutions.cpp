@@ -1,10 +1,14 @@
 #include "PackSolutions.h"
 
+#include "PackCommand.h"
 #include "PackLevel.h"
 #include "PackMoves.h"
+#include "PackSource.h"
+#include "levelpack/GvLevelPack.h"
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 bool PackSolutions::read(const std::string& path, const GvLevelPack& pack,
@@ -58,4 +62,25 @@ bool PackSolutions::read(const std::string& path, const GvLevelPack& pack,
         return false;
     }
     return true;
+}
+
+int PackSolutions::loadPackWith(const char* command, const std::vector<std::string>& positional,
+                                const std::string& path, std::ostream& err,
+                                std::unique_ptr<GvLevelPack>& pack,
+                                std::vector<PackSolution>& solutions) {
+    if (positional.size() != 1) {
+        err << "gravik-pack " << command << ": expected one PACK.\n";
+        return kPackExitUsage;
+    }
+    std::string error;
+    pack = PackSource::load(positional[0], error);
+    if (!pack) {
+        err << error << "\n";
+        return kPackExitFailed;
+    }
+    if (!path.empty() && !read(path, *pack, solutions, error)) {
+        err << "gravik-pack " << command << ": " << error << "\n";
+        return kPackExitUsage;
+    }
+    return kPackExitOk;
 }

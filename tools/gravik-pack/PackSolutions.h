@@ -2,6 +2,8 @@
 
 #include "platform/GvInputRecording.h"
 
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,4 +25,11 @@ public:
     // and line, at the first line that cannot be used.
     static bool read(const std::string& path, const GvLevelPack& pack,
                      std::vector<PackSolution>& solutions, std::string& error);
+    // Loads the one PACK among `positional` and, when `path` is not empty, its
+    // solutions, for the named command of the tool. Messages go to `err`; returns
+    // the tool's exit code to end with, or kPackExitOk to go on.
+    static int loadPackWith(const char* command, const std::vector<std::string>& positional,
+                            const std::string& path, std::ostream& err,
+                            std::unique_ptr<GvLevelPack>& pack,
+                            std::vector<PackSolution>& solutions);
 };

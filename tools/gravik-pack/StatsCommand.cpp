@@ -23,21 +23,14 @@ static int runStats(const std::vector<std::string>& args, std::ostream& out, std
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() != 1) {
-        err << "gravik-pack stats: expected one PACK.\n";
-        return kPackExitUsage;
+    std::unique_ptr<GvLevelPack> pack;
+    std::vector<PackSolution> solutions;
+    if (const int exit =
+            PackSolutions::loadPackWith("stats", positional, solutionsPath, err, pack, solutions);
+        exit != kPackExitOk) {
+        return exit;
     }
     std::string error;
-    const auto pack = PackSource::load(positional[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    std::vector<PackSolution> solutions;
-    if (!solutionsPath.empty() && !PackSolutions::read(solutionsPath, *pack, solutions, error)) {
-        err << "gravik-pack stats: " << error << "\n";
-        return kPackExitUsage;
-    }
     std::vector<PackLevelStats> stats;
     if (!PackStats::collect(*pack, solutions, stats, error)) {
         err << "gravik-pack stats: " << error << "\n";

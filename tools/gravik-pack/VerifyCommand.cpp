@@ -26,21 +26,14 @@ static int runVerify(const std::vector<std::string>& args, std::ostream& out, st
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() != 1) {
-        err << "gravik-pack verify: expected one PACK.\n";
-        return kPackExitUsage;
+    std::unique_ptr<GvLevelPack> pack;
+    std::vector<PackSolution> solutions;
+    if (const int exit =
+            PackSolutions::loadPackWith("verify", positional, solutionsPath, err, pack, solutions);
+        exit != kPackExitOk) {
+        return exit;
     }
     std::string error;
-    const auto pack = PackSource::load(positional[0], error);
-    if (!pack) {
-        err << error << "\n";
-        return kPackExitFailed;
-    }
-    std::vector<PackSolution> solutions;
-    if (!solutionsPath.empty() && !PackSolutions::read(solutionsPath, *pack, solutions, error)) {
-        err << "gravik-pack verify: " << error << "\n";
-        return kPackExitUsage;
-    }
 
     int demoFailures = 0;
     const std::vector<int> demoLevels = pack->demoLevels();
