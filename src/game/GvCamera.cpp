@@ -1,6 +1,6 @@
 #include "game/GvCamera.h"
 
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvWorldRenderer.h"
 #include "sim/GvWorld.h"
 
 #include <algorithm>

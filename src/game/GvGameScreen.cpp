@@ -2,7 +2,7 @@
 
 #include "game/GvGameScreenListener.h"
 #include "game/GvGameSfxSink.h"
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbClock.h"

@@ -2,7 +2,7 @@
 
 #include "game/GvCamera.h"
 #include "game/GvPlayMode.h"
-#include "game/GvStatusLine.h"
+#include "game/drawing/GvStatusLine.h"
 #include "graphics/OrbColor.h"
 #include "platform/GvInputRecording.h"
 #include "platform/OrbSmoothStepAnimationPath.h"

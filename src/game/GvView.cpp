@@ -6,7 +6,7 @@
 #include "formats/GvLevelPackLoader.h"
 #include "formats/GvStandardPack.h"
 #include "game/GvGameScreen.h"
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "game/panels/GvAboutBox.h"
 #include "game/panels/GvBonusFailedMenu.h"

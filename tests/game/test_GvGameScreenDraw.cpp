@@ -1,7 +1,7 @@
 #include "game/GvGameScreen.h"
 
 #include "formats/GvLevelPackLoader.h"
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/GlTestWindow.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbProjection.h"

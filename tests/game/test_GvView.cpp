@@ -16,7 +16,7 @@
 #include "sim/GvWorld.h"
 
 #include "GvViewTestSupport.h"
-#include "PanelTestSupport.h"
+#include "game/panels/PanelTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "game/GvGameScreen.h"
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "game/GvView.h"
 #include "game/panels/GvAboutBox.h"
@@ -21,7 +21,7 @@
 #include "ui/GvSlider.h"
 
 #include "GvViewTestSupport.h"
-#include "PanelTestSupport.h"
+#include "game/panels/PanelTestSupport.h"
 
 #include <chrono>
 #include <cstdio>

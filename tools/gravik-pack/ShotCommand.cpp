@@ -4,7 +4,7 @@
 #include "PackMoves.h"
 #include "PackPlayer.h"
 
-#include "game/GvShotRenderer.h"
+#include "game/drawing/GvShotRenderer.h"
 #include "graphics/OrbPngWriter.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"

@@ -1,6 +1,6 @@
 #include "game/panels/GvGameOverMenu.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
 #include "game/panels/GvMenuRows.h"
 #include "ui/OrbObjectCallback.h"

@@ -1,7 +1,7 @@
 #include "game/panels/GvLevelPackBox.h"
 
 #include "formats/GvLevelPackScanner.h"
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
 #include "graphics/OrbFont.h"
 #include "platform/OrbPaths.h"

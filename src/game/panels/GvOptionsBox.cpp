@@ -1,6 +1,6 @@
 #include "game/panels/GvOptionsBox.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
 #include "graphics/OrbFont.h"
 #include "graphics/OrbTexture.h"

@@ -1,6 +1,6 @@
 #include "game/panels/GvStartBox.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "game/GvView.h"
 #include "game/panels/GvCavePreview.h"

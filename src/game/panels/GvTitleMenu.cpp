@@ -1,6 +1,6 @@
 #include "game/panels/GvTitleMenu.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
 #include "game/panels/GvAboutBox.h"
 #include "game/panels/GvHelpBox.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GvFrameChoice.h"
+#include "game/drawing/GvFrameChoice.h"
 #include "graphics/OrbColor.h"
 #include "graphics/OrbRect.h"
 #include "platform/OrbUncopyable.h"

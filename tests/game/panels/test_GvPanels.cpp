@@ -14,7 +14,7 @@
 #include "ui/GvList.h"
 #include "ui/GvSlider.h"
 
-#include "GvViewTestSupport.h"
+#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "game/GvResources.h"
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvResources.h"
+#include "game/drawing/GvWorldRenderer.h"
 
 #include "graphics/GlTestWindow.h"
 #include "test_GvWorldRendererSupport.h"

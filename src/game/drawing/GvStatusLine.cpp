@@ -1,6 +1,6 @@
-#include "game/GvStatusLine.h"
+#include "game/drawing/GvStatusLine.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbTexture.h"
 #include "sim/GvWorld.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvWorldRenderer.h"
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbTextureSet.h"
 

@@ -1,4 +1,4 @@
-#include "game/GvFrameChoice.h"
+#include "game/drawing/GvFrameChoice.h"
 
 #include "sim/GvBombObject.h"
 #include "sim/GvButterflyObject.h"

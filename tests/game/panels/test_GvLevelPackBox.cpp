@@ -4,7 +4,7 @@
 #include "levelpack/GvLevelPack.h"
 #include "ui/GvList.h"
 
-#include "GvViewTestSupport.h"
+#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include "ui/GvList.h"
 #include "ui/GvPushButton.h"
 
-#include "GvViewTestSupport.h"
+#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvWorldRenderer.h"
 
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbTextureAtlas.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvWorldRenderer.h"
 #include "graphics/OrbColor.h"
 #include "graphics/OrbProjection.h"
 #include "platform/OrbUncopyable.h"

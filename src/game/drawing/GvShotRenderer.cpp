@@ -1,7 +1,7 @@
-#include "game/GvShotRenderer.h"
+#include "game/drawing/GvShotRenderer.h"
 
-#include "game/GvResources.h"
-#include "game/GvWorldRenderer.h"
+#include "game/drawing/GvResources.h"
+#include "game/drawing/GvWorldRenderer.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbProjection.h"
 #include "graphics/OrbRenderToTexture.h"

@@ -1,4 +1,4 @@
-#include "game/GvShotRenderer.h"
+#include "game/drawing/GvShotRenderer.h"
 
 #include "formats/GvStandardPack.h"
 #include "graphics/GlTestWindow.h"

@@ -1,4 +1,4 @@
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 
 #include "graphics/GvFont.h"
 #include "graphics/OrbRenderToTexture.h"

@@ -1,6 +1,6 @@
-#include "game/GvStatusLine.h"
+#include "game/drawing/GvStatusLine.h"
 
-#include "game/GvResources.h"
+#include "game/drawing/GvResources.h"
 #include "sim/GvWorld.h"
 
 #include <gtest/gtest.h>
