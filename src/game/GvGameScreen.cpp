@@ -2,8 +2,8 @@
 
 #include "game/GvGameScreenListener.h"
 #include "game/GvGameSfxSink.h"
-#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbClock.h"
 #include "graphics/OrbGlState.h"

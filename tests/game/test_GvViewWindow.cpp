@@ -1,7 +1,7 @@
 #include "game/GvGameScreen.h"
-#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "game/panels/GvAboutBox.h"
 #include "game/panels/GvBonusFailedMenu.h"
 #include "game/panels/GvErrorBox.h"

@@ -1,7 +1,7 @@
 #include "game/panels/GvAboutBox.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/OrbFont.h"
 #include "graphics/OrbViewImpl.h"
 #include "ui/GvDialogPushButton.h"

@@ -1,7 +1,7 @@
 #include "game/panels/GvErrorBox.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/OrbFont.h"
 #include "ui/GvDialogPushButton.h"
 #include "ui/GvText.h"

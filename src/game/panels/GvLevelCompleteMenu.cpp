@@ -1,7 +1,7 @@
 #include "game/panels/GvLevelCompleteMenu.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "game/panels/GvMenuRows.h"
 #include "graphics/OrbFont.h"
 #include "ui/GvText.h"

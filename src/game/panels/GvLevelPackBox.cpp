@@ -1,8 +1,8 @@
 #include "game/panels/GvLevelPackBox.h"
 
 #include "formats/GvLevelPackScanner.h"
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/OrbFont.h"
 #include "platform/OrbPaths.h"
 #include "ui/GvDialogPushButton.h"

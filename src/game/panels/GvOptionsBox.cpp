@@ -1,7 +1,7 @@
 #include "game/panels/GvOptionsBox.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "graphics/OrbFont.h"
 #include "graphics/OrbTexture.h"
 #include "ui/GvDialogPushButton.h"

@@ -1,7 +1,7 @@
 #include "game/panels/GvPausedMenu.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "game/panels/GvMenuRows.h"
 #include "ui/OrbObjectCallback.h"
 

@@ -1,8 +1,8 @@
 #include "game/panels/GvStartBox.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvStatistics.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "game/panels/GvCavePreview.h"
 #include "game/panels/GvLevelPackBox.h"
 #include "graphics/OrbFont.h"

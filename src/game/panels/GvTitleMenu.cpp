@@ -1,7 +1,7 @@
 #include "game/panels/GvTitleMenu.h"
 
-#include "game/drawing/GvResources.h"
 #include "game/GvView.h"
+#include "game/drawing/GvResources.h"
 #include "game/panels/GvAboutBox.h"
 #include "game/panels/GvHelpBox.h"
 #include "game/panels/GvOptionsBox.h"

@@ -4,8 +4,8 @@
 #include "levelpack/GvLevelPack.h"
 #include "ui/GvList.h"
 
-#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
+#include "game/GvViewTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,8 @@
 #include "ui/GvList.h"
 #include "ui/GvSlider.h"
 
-#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
+#include "game/GvViewTestSupport.h"
 
 #include <gtest/gtest.h>
 

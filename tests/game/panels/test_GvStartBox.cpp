@@ -10,8 +10,8 @@
 #include "ui/GvList.h"
 #include "ui/GvPushButton.h"
 
-#include "game/GvViewTestSupport.h"
 #include "PanelTestSupport.h"
+#include "game/GvViewTestSupport.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
