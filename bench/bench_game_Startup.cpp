@@ -1,5 +1,5 @@
+#include "art/GvArt.h"
 #include "game/GvView.h"
-#include "graphics/GvArt.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbViewImplSingle.h"

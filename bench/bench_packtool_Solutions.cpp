@@ -3,8 +3,8 @@
 
 #include "PackPlayer.h"
 #include "PackSolutions.h"
-#include "formats/GvStandardPack.h"
 #include "levelpack/GvLevelPack.h"
+#include "standard/GvStandardPack.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // The program's entry point: reads the command line, opens the window layer, runs the
 // game controller on it until the window closes, and ends with a message when the
 // installation's own data is damaged.
+#include "art/GvArt.h"
 #include "formats/GvCorruptException.h"
 #include "game/GvCommandLine.h"
 #include "game/GvView.h"
-#include "graphics/GvArt.h"
 #include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbViewImplSingle.h"

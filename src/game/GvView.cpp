@@ -4,7 +4,6 @@
 #include "audio/OrbAudioDevice.h"
 #include "formats/GvCorruptException.h"
 #include "formats/GvLevelPackLoader.h"
-#include "formats/GvStandardPack.h"
 #include "game/GvGameScreen.h"
 #include "game/GvStatistics.h"
 #include "game/drawing/GvResources.h"
@@ -34,6 +33,7 @@
 #include "platform/OrbPaths.h"
 #include "platform/OrbStreamException.h"
 #include "platform/OrbToggleCheatCode.h"
+#include "standard/GvStandardPack.h"
 #include "ui/GvPanel.h"
 
 #include <algorithm>

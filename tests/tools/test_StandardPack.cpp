@@ -5,10 +5,10 @@
 #include "PackToolTestSupport.h"
 
 #include "formats/GvCorruptException.h"
-#include "formats/GvStandardPack.h"
 #include "levelpack/GvCaveDef.h"
 #include "levelpack/GvCmdRandomFill.h"
 #include "levelpack/GvLevelPack.h"
+#include "standard/GvStandardPack.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 
 #include "formats/GvCorruptException.h"
 #include "formats/GvLevelPackLoader.h"
-#include "formats/GvStandardPack.h"
 #include "levelpack/GvLevelPack.h"
 #include "platform/OrbFileStream.h"
 #include "platform/OrbPaths.h"
 #include "platform/OrbStreamException.h"
+#include "standard/GvStandardPack.h"
 
 #include <vector>
 

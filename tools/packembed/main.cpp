@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << "// Generated from " << argv[1] << " by gravik_packembed; do not edit.\n"
-            << "#include \"formats/GvStandardPack.h\"\n\n"
+            << "#include \"standard/GvStandardPack.h\"\n\n"
             << "static const unsigned char kStandardPackBytes[] = {";
         for (std::size_t i = 0; i < packed.size(); ++i) {
             out << (i % 16 == 0 ? "\n    " : " ") << static_cast<int>(packed[i]) << ',';

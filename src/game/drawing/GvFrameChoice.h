@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/GvArt.h"
+#include "art/GvArt.h"
 #include "graphics/OrbRect.h"
 
 #include <array>

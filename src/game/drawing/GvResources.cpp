@@ -1,6 +1,6 @@
 #include "game/drawing/GvResources.h"
 
-#include "graphics/GvArt.h"
+#include "art/GvArt.h"
 #include "graphics/GvFont.h"
 #include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbGlState.h"

@@ -4,8 +4,8 @@
 #include "graphics/GlTestWindow.h"
 #include "test_GvWorldRendererSupport.h"
 
+#include "art/GvArt.h"
 #include "formats/GvLevelPackLoader.h"
-#include "graphics/GvArt.h"
 #include "graphics/OrbGlState.h"
 #include "graphics/OrbProjection.h"
 #include "graphics/OrbRenderToTexture.h"

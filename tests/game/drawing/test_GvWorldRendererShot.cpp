@@ -1,12 +1,12 @@
 #include "game/drawing/GvShotRenderer.h"
 
-#include "formats/GvStandardPack.h"
 #include "graphics/GlTestWindow.h"
 #include "graphics/OrbPngWriter.h"
 #include "graphics/OrbViewImplSingle.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvWorld.h"
 #include "sim/GvWorldText.h"
+#include "standard/GvStandardPack.h"
 
 #include <algorithm>
 #include <cstdlib>

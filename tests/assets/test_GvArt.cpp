@@ -1,4 +1,4 @@
-#include "graphics/GvArt.h"
+#include "art/GvArt.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

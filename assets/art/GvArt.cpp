@@ -1,4 +1,4 @@
-#include "graphics/GvArt.h"
+#include "art/GvArt.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "formats/GvStandardPack.h"
+#include "standard/GvStandardPack.h"
 
 #include "formats/GvCorruptException.h"
 #include "formats/GvLevelPackLoader.h"
