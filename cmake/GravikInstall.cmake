@@ -10,12 +10,7 @@ configure_file(${desktop_source}/gravik.desktop.in ${desktop_build}/${GRAVIK_APP
 configure_file(${desktop_source}/gravik.metainfo.xml.in
                ${desktop_build}/${GRAVIK_APP_ID}.metainfo.xml @ONLY)
 
-if(TARGET gravik)
-    install(TARGETS gravik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-if(TARGET gravik-pack)
-    install(TARGETS gravik-pack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS gravik gravik-pack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${desktop_build}/${GRAVIK_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop_build}/${GRAVIK_APP_ID}.metainfo.xml
@@ -30,19 +25,17 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/packs/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/gravik/packs)
 
 # The icon is drawn by the art generator in every size at build time.
-if(TARGET gravik_artgen)
-    set(icon_folder ${PROJECT_BINARY_DIR}/icons)
-    set(icon_sizes 16 22 24 32 48 64 96 128 256)
-    set(icon_files "")
-    foreach(size ${icon_sizes})
-        list(APPEND icon_files ${icon_folder}/${size}x${size}/apps/${GRAVIK_APP_ID}.png)
-    endforeach()
-    add_custom_command(
-        OUTPUT ${icon_files}
-        COMMAND gravik_artgen --icons ${icon_folder} ${GRAVIK_APP_ID}
-        DEPENDS gravik_artgen
-        COMMENT "Drawing the desktop icon"
-        VERBATIM)
-    add_custom_target(gravik_icons ALL DEPENDS ${icon_files})
-    install(DIRECTORY ${icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-endif()
+set(icon_folder ${PROJECT_BINARY_DIR}/icons)
+set(icon_sizes 16 22 24 32 48 64 96 128 256)
+set(icon_files "")
+foreach(size ${icon_sizes})
+    list(APPEND icon_files ${icon_folder}/${size}x${size}/apps/${GRAVIK_APP_ID}.png)
+endforeach()
+add_custom_command(
+    OUTPUT ${icon_files}
+    COMMAND gravik_artgen --icons ${icon_folder} ${GRAVIK_APP_ID}
+    DEPENDS gravik_artgen
+    COMMENT "Drawing the desktop icon"
+    VERBATIM)
+add_custom_target(gravik_icons ALL DEPENDS ${icon_files})
+install(DIRECTORY ${icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

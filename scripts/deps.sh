@@ -12,7 +12,7 @@ play_packages=(
 )
 test_packages=(
     git libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth clang libclang-rt-14-dev
+    xvfb xauth clang libclang-rt-14-dev clang-tidy clang-tools
     desktop-file-utils appstream groff-base
 )
 

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
 # Builds Gravik and runs every test. With --sanitize the tests are built with
-# AddressSanitizer and UndefinedBehaviorSanitizer in a build folder of their own.
+# AddressSanitizer and UndefinedBehaviorSanitizer in a build folder of their own;
+# with --werror any compiler warning fails the build (CI uses it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
 
 build=build
 args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [ "${1:-}" = "--sanitize" ]; then
-    build=build-sanitize
-    args=(-DCMAKE_BUILD_TYPE=Debug -DGRAVIK_SANITIZE=ON -DGRAVIK_BENCH=OFF)
-fi
+werror=OFF
+for option in "$@"; do
+    case "$option" in
+    --sanitize)
+        build=build-sanitize
+        args=(-DCMAKE_BUILD_TYPE=Debug -DGRAVIK_SANITIZE=ON -DGRAVIK_BENCH=OFF)
+        ;;
+    --werror) werror=ON ;;
+    *)
+        echo "usage: scripts/test.sh [--sanitize] [--werror]" >&2
+        exit 2
+        ;;
+    esac
+done
+scripts/deps.sh
 
-cmake -S . -B "$build" -G Ninja "${args[@]}"
+cmake -S . -B "$build" -G Ninja "${args[@]}" -DGRAVIK_WERROR="$werror"
 cmake --build "$build"
 # Window and pixel tests need a display: a virtual one with Mesa's software renderer.
 root=$PWD

@@ -7,10 +7,8 @@
 
 int main(int argc, char** argv) {
     std::vector<const PackCommand*> commands = basicPackCommands();
-#ifdef GRAVIK_PACK_DISPLAY
     commands.push_back(&shotCommand());
     commands.push_back(&previewCommand());
-#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     return runPackTool(args, commands, std::cout, std::cerr);
 }
