@@ -194,52 +194,52 @@ int mapCode(char c) {
     using T = GvPackedObjectType;
     switch (c) {
     case ' ':
-        return int(T::space);
+        return static_cast<int>(T::space);
     case '.':
-        return int(T::dirt);
+        return static_cast<int>(T::dirt);
     case 'w':
-        return int(T::brick_wall);
+        return static_cast<int>(T::brick_wall);
     case 'W':
-        return int(T::steel_wall);
+        return static_cast<int>(T::steel_wall);
     case 'M':
-        return int(T::magic_wall);
+        return static_cast<int>(T::magic_wall);
     case 'P':
-        return int(T::in_box);
+        return static_cast<int>(T::in_box);
     case 'X':
     case 'H':
-        return int(T::out_box);
+        return static_cast<int>(T::out_box);
     case 'r':
-        return int(T::boulder);
+        return static_cast<int>(T::boulder);
     case 'd':
-        return int(T::diamond);
+        return static_cast<int>(T::diamond);
     case 'Q':
-        return int(T::firefly_l);
+        return static_cast<int>(T::firefly_l);
     case 'o':
-        return int(T::firefly_u);
+        return static_cast<int>(T::firefly_u);
     case 'O':
-        return int(T::firefly_r);
+        return static_cast<int>(T::firefly_r);
     case 'q':
-        return int(T::firefly_d);
+        return static_cast<int>(T::firefly_d);
     case 'b':
-        return int(T::butterfly_l);
+        return static_cast<int>(T::butterfly_l);
     case 'B':
-        return int(T::butterfly_u);
+        return static_cast<int>(T::butterfly_u);
     case 'c':
-        return int(T::butterfly_r);
+        return static_cast<int>(T::butterfly_r);
     case 'C':
-        return int(T::butterfly_d);
+        return static_cast<int>(T::butterfly_d);
     case 'a':
-        return int(T::amoeba);
+        return static_cast<int>(T::amoeba);
     case 's':
-        return int(T::slime);
+        return static_cast<int>(T::slime);
     case 'F':
-        return int(T::voodoo_doll);
+        return static_cast<int>(T::voodoo_doll);
     case 'V':
-        return int(T::growing_wall);
+        return static_cast<int>(T::growing_wall);
     case 'x':
-        return int(T::growing_wall_h);
+        return static_cast<int>(T::growing_wall_h);
     case 'v':
-        return int(T::growing_wall_v);
+        return static_cast<int>(T::growing_wall_v);
     default:
         return -1;
     }

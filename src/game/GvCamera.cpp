@@ -31,12 +31,12 @@ static void setLimits(float caveSize, float viewSize, float& minimum, float& max
 void GvCamera::updateViewSize(const GvWorld& world, float logicalWidth, float logicalHeight) {
     const float lw = logicalWidth > 0.0f ? logicalWidth : 1.0f;
     const float lh = logicalHeight > 0.0f ? logicalHeight : 1.0f;
-    float cols = float(kScrollingTiles);
-    float rows = float(kScrollingTiles);
+    float cols = static_cast<float>(kScrollingTiles);
+    float rows = static_cast<float>(kScrollingTiles);
     if (world.presentation == GvPresentation::full && world.view_width > 0 &&
         world.view_height > 0) {
-        cols = float(world.view_width);
-        rows = float(world.view_height);
+        cols = static_cast<float>(world.view_width);
+        rows = static_cast<float>(world.view_height);
     }
     if (lh / rows > lw / cols) {
         viewWidth = cols;
@@ -45,8 +45,8 @@ void GvCamera::updateViewSize(const GvWorld& world, float logicalWidth, float lo
         viewHeight = rows;
         viewWidth = lw / (lh / rows);
     }
-    setLimits(float(world.view_width), viewWidth, minCameraX, maxCameraX);
-    setLimits(float(world.view_height), viewHeight, minCameraY, maxCameraY);
+    setLimits(static_cast<float>(world.view_width), viewWidth, minCameraX, maxCameraX);
+    setLimits(static_cast<float>(world.view_height), viewHeight, minCameraY, maxCameraY);
     clampAndWrap(world);
 }
 
@@ -56,8 +56,8 @@ void GvCamera::focusPoint(const GvWorld& world, bool centre, float& x, float& y)
     y = fy;
     // The camera counts in cells of the visible rectangle, the world in grid cells.
     if (world.has_view) {
-        x -= float(world.view_left);
-        y -= float(world.view_top);
+        x -= static_cast<float>(world.view_left);
+        y -= static_cast<float>(world.view_top);
     }
 }
 
@@ -65,12 +65,12 @@ void GvCamera::place(const GvWorld& world) {
     float fx = 0.0f;
     float fy = 0.0f;
     focusPoint(world, false, fx, fy);
-    const float w = float(world.view_width);
-    const float h = float(world.view_height);
+    const float w = static_cast<float>(world.view_width);
+    const float h = static_cast<float>(world.view_height);
     cameraX = fx >= w / 2.0f ? 0.0f : w - 1.0f;
     cameraY = fy >= h / 2.0f ? 0.0f : h - 1.0f;
     // One tile per tick brings the camera to the player as the pre-game ends.
-    const float m = 0.75f * float(std::max(world.pre_game_ticks, 0));
+    const float m = 0.75f * static_cast<float>(std::max(world.pre_game_ticks, 0));
     cameraX = std::clamp(cameraX, fx - m, fx + m);
     cameraY = std::clamp(cameraY, fy - m, fy + m);
     targetX = cameraX;
@@ -107,8 +107,8 @@ void GvCamera::follow(const GvWorld& world, float seconds, bool adjust, GvInputB
     if (world.presentation == GvPresentation::scrolling && (wrapX || wrapY)) {
         // Follow the copy of the player nearest the camera so that crossing a
         // wrapping edge scrolls on instead of sweeping back across the cave.
-        const float w = float(world.view_width);
-        const float h = float(world.view_height);
+        const float w = static_cast<float>(world.view_width);
+        const float h = static_cast<float>(world.view_height);
         float bestX = fx;
         float bestY = fy;
         float best = -1.0f;
@@ -120,8 +120,8 @@ void GvCamera::follow(const GvWorld& world, float seconds, bool adjust, GvInputB
                 if (sx != 0 && !wrapX) {
                     continue;
                 }
-                const float x = fx + float(sx) * w;
-                const float y = fy + float(sy) * h;
+                const float x = fx + static_cast<float>(sx) * w;
+                const float y = fy + static_cast<float>(sy) * h;
                 const float dist = (x - cameraX) * (x - cameraX) + (y - cameraY) * (y - cameraY);
                 if (best < 0.0f || dist < best) {
                     best = dist;
@@ -175,32 +175,32 @@ void GvCamera::wrap(const GvWorld& world) {
     if (GvWorldRenderer::wrapsHorizontally(world) && w > 0) {
         // A stepped cave continues one row further down past its right edge.
         const float step = stepped ? 1.0f : 0.0f;
-        while (cameraX >= float(w)) {
-            cameraX -= float(w);
-            targetX -= float(w);
+        while (cameraX >= static_cast<float>(w)) {
+            cameraX -= static_cast<float>(w);
+            targetX -= static_cast<float>(w);
             wrapOffsetX += w;
             cameraY += step;
             targetY += step;
-            wrapOffsetY -= int(step);
+            wrapOffsetY -= static_cast<int>(step);
         }
         while (cameraX < 0.0f) {
-            cameraX += float(w);
-            targetX += float(w);
+            cameraX += static_cast<float>(w);
+            targetX += static_cast<float>(w);
             wrapOffsetX -= w;
             cameraY -= step;
             targetY -= step;
-            wrapOffsetY += int(step);
+            wrapOffsetY += static_cast<int>(step);
         }
     }
     if (GvWorldRenderer::wrapsVertically(world) && h > 0) {
-        while (cameraY >= float(h)) {
-            cameraY -= float(h);
-            targetY -= float(h);
+        while (cameraY >= static_cast<float>(h)) {
+            cameraY -= static_cast<float>(h);
+            targetY -= static_cast<float>(h);
             wrapOffsetY += h;
         }
         while (cameraY < 0.0f) {
-            cameraY += float(h);
-            targetY += float(h);
+            cameraY += static_cast<float>(h);
+            targetY += static_cast<float>(h);
             wrapOffsetY -= h;
         }
     }
@@ -210,10 +210,10 @@ GvCamera::Range GvCamera::visibleRange(const GvWorld& world, bool clamped) const
     const float hx = viewWidth / 2.0f + 0.5f;
     const float hy = viewHeight / 2.0f + 0.5f;
     Range r;
-    r.firstCol = int(std::floor(cameraX - 0.5f - hx - 1.0f));
-    r.lastCol = int(std::ceil(cameraX - 0.5f + hx + 1.0f));
-    r.firstRow = int(std::floor(cameraY - 0.5f - hy - 1.0f));
-    r.lastRow = int(std::ceil(cameraY - 0.5f + hy + 1.0f));
+    r.firstCol = static_cast<int>(std::floor(cameraX - 0.5f - hx - 1.0f));
+    r.lastCol = static_cast<int>(std::ceil(cameraX - 0.5f + hx + 1.0f));
+    r.firstRow = static_cast<int>(std::floor(cameraY - 0.5f - hy - 1.0f));
+    r.lastRow = static_cast<int>(std::ceil(cameraY - 0.5f + hy + 1.0f));
     if (clamped && !GvWorldRenderer::wrapsHorizontally(world)) {
         r.firstCol = std::max(r.firstCol, 0);
         r.lastCol = std::min(r.lastCol, world.view_width - 1);

@@ -103,8 +103,8 @@ void GvGameScreen::advance(double seconds) {
     world.clock_time = clock_ ? clock_() : 0.0;
     world.advance(e);
     playSounds();
-    camera_.follow(world, float(e), viewAdjust_, arrowsHeld_);
-    replayLabelPhase_ += float(e / double(kReplayLabelPeriod));
+    camera_.follow(world, static_cast<float>(e), viewAdjust_, arrowsHeld_);
+    replayLabelPhase_ += static_cast<float>(e / static_cast<double>(kReplayLabelPeriod));
     replayLabelPhase_ -= std::floor(replayLabelPhase_);
     checkEnd(before);
 }
@@ -115,7 +115,7 @@ void GvGameScreen::playSounds() {
     }
     const GvWorld& world = *world_;
     for (int n = 0; n < kWorldEventCount; ++n) {
-        if (world.events[std::size_t(n)]) {
+        if (world.events[static_cast<std::size_t>(n)]) {
             sounds_->play(n);
         } else if (n >= kFirstLoopingEffect && n <= kLastLoopingEffect) {
             sounds_->stop(n);
@@ -226,7 +226,8 @@ bool GvGameScreen::recordRun(GvStatistics& statistics) const {
 }
 
 OrbColor GvGameScreen::replayLabelColour() const {
-    const float t = float(replayLabelPath_.value(double(replayLabelPhase_)));
+    const float t =
+        static_cast<float>(replayLabelPath_.value(static_cast<double>(replayLabelPhase_)));
     const OrbColor& a = replayLabelColourA_;
     const OrbColor& b = replayLabelColourB_;
     return OrbColor{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
@@ -259,9 +260,10 @@ void GvGameScreen::draw(float fade) {
                                     canvas.height / camera_.viewHeight);
     const GvCamera::Range around = camera_.visibleRange(world, false);
     resources_->drawFiller(world, fade,
-                           OrbRect{float(around.firstCol), float(around.firstRow),
-                                   float(around.lastCol - around.firstCol + 1),
-                                   float(around.lastRow - around.firstRow + 1)},
+                           OrbRect{static_cast<float>(around.firstCol),
+                                   static_cast<float>(around.firstRow),
+                                   static_cast<float>(around.lastCol - around.firstCol + 1),
+                                   static_cast<float>(around.lastRow - around.firstRow + 1)},
                            camera_.cameraX, camera_.cameraY);
     const GvCamera::Range range = camera_.visibleRange(world, true);
     GvWorldRenderer::View view;

@@ -16,20 +16,20 @@ public:
     T value(T time) const override {
         if (time < turnPoint_) {
             if (time < riseStart_) {
-                return T(0);
+                return static_cast<T>(0);
             }
             return step((time - riseStart_) / rampLength_);
         }
         if (time < fallStart_) {
-            return T(1);
+            return static_cast<T>(1);
         }
-        return T(1) - step((time - fallStart_) / rampLength_);
+        return static_cast<T>(1) - step((time - fallStart_) / rampLength_);
     }
 
 private:
     static T step(T u) {
-        u = std::clamp(u, T(0), T(1));
-        return u * u * (T(3) - T(2) * u);
+        u = std::clamp(u, static_cast<T>(0), static_cast<T>(1));
+        return u * u * (static_cast<T>(3) - static_cast<T>(2) * u);
     }
 
     T rampLength_;

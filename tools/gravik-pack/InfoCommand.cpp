@@ -65,13 +65,14 @@ static int runInfo(const std::vector<std::string>& args, std::ostream& out, std:
                 << variant->game_ticks << ", pre_game_ticks " << variant->pre_game_ticks
                 << ", diamond_quota " << variant->diamond_quota << ", bomb_ticks "
                 << variant->bomb_ticks << ", amoeba " << variant->amoeba_size_limit << " "
-                << int(variant->amoeba_slow_chance) << " " << int(variant->amoeba_fast_chance)
-                << " " << variant->amoeba_slow_ticks << ", magic_wall_ticks "
-                << variant->magic_wall_ticks << ", slime_permeability "
-                << variant->slime_permeability << ", world_seed " << variant->world_seed
-                << ", unpack_seed " << variant->unpack_seed << ", locked " << yesNo(variant->locked)
-                << ", demo " << PackMoves::tickCount(PackMoves::fromDemo(variant->demo))
-                << " ticks, digest " << hexDigest(pack->levelDigest(level)) << "\n";
+                << static_cast<int>(variant->amoeba_slow_chance) << " "
+                << static_cast<int>(variant->amoeba_fast_chance) << " "
+                << variant->amoeba_slow_ticks << ", magic_wall_ticks " << variant->magic_wall_ticks
+                << ", slime_permeability " << variant->slime_permeability << ", world_seed "
+                << variant->world_seed << ", unpack_seed " << variant->unpack_seed << ", locked "
+                << yesNo(variant->locked) << ", demo "
+                << PackMoves::tickCount(PackMoves::fromDemo(variant->demo)) << " ticks, digest "
+                << hexDigest(pack->levelDigest(level)) << "\n";
         }
     }
     return kPackExitOk;

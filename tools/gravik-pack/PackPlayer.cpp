@@ -43,7 +43,7 @@ bool PackPlayer::finished(const GvWorld& world) {
 std::string PackPlayer::frame(const GvWorld& world) {
     unsigned events = 0;
     for (int n = 0; n < kWorldEventCount; ++n) {
-        if (world.events[std::size_t(n)]) {
+        if (world.events[static_cast<std::size_t>(n)]) {
             events |= 1u << n;
         }
     }

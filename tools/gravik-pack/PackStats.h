@@ -28,7 +28,7 @@ struct PackLevelStats {
     int reachable() const { return diamonds + butterflyDiamonds; }
     // The share of the given time the solution uses, from 0 to 1; 0 without one.
     double timeShare() const {
-        return ticksUsed < 0 || ticksGiven <= 0 ? 0.0 : double(ticksUsed) / ticksGiven;
+        return ticksUsed < 0 || ticksGiven <= 0 ? 0.0 : static_cast<double>(ticksUsed) / ticksGiven;
     }
 };
 

@@ -84,7 +84,7 @@ static void markCreatureReach(const GvWorld& world, int col, int row, std::vecto
             if (!offset(world, c, r, kDx[d], kDy[d], nc, nr)) {
                 continue;
             }
-            danger[std::size_t(nc + nr * world.width)] = 1;
+            danger[static_cast<std::size_t>(nc + nr * world.width)] = 1;
             const bool open = kindAt(world, nc, nr) == GvObjectKind::space;
             const bool known =
                 std::find(reach.begin(), reach.end(), std::make_pair(nc, nr)) != reach.end();
@@ -93,13 +93,13 @@ static void markCreatureReach(const GvWorld& world, int col, int row, std::vecto
             }
         }
     }
-    danger[std::size_t(col + row * world.width)] = 1;
+    danger[static_cast<std::size_t>(col + row * world.width)] = 1;
 }
 
 // Cells the player must keep away from: near creatures (they explode on touch),
 // explosions and lit bombs.
 static std::vector<char> dangerMap(const GvWorld& world) {
-    std::vector<char> danger(std::size_t(world.width * world.height), 0);
+    std::vector<char> danger(static_cast<std::size_t>(world.width * world.height), 0);
     const auto mark = [&](int col, int row, int reach, bool manhattan) {
         for (int dy = -reach; dy <= reach; ++dy) {
             for (int dx = -reach; dx <= reach; ++dx) {
@@ -109,7 +109,7 @@ static std::vector<char> dangerMap(const GvWorld& world) {
                 int c = 0;
                 int r = 0;
                 if (offset(world, col, row, dx, dy, c, r)) {
-                    danger[std::size_t(c + r * world.width)] = 1;
+                    danger[static_cast<std::size_t>(c + r * world.width)] = 1;
                 }
             }
         }
@@ -131,7 +131,7 @@ static std::vector<char> dangerMap(const GvWorld& world) {
                         int c = 0;
                         int r = 0;
                         if (offset(world, col, row, 0, dy, c, r)) {
-                            danger[std::size_t(c + r * world.width)] = 1;
+                            danger[static_cast<std::size_t>(c + r * world.width)] = 1;
                         }
                     }
                 }
@@ -196,7 +196,8 @@ static bool safeStep(const GvWorld& world, const std::vector<char>& danger, int 
     if (!offset(world, col, row, kDx[d], kDy[d], tc, tr)) {
         return false;
     }
-    if (danger[std::size_t(tc + tr * world.width)] || threatenedFromAbove(world, tc, tr)) {
+    if (danger[static_cast<std::size_t>(tc + tr * world.width)] ||
+        threatenedFromAbove(world, tc, tr)) {
         return false;
     }
     if (kDy[d] > 0) {
@@ -214,17 +215,17 @@ static bool safeStep(const GvWorld& world, const std::vector<char>& danger, int 
 static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
                              const GvSolver::Goal* goal) {
     const int w = world.width;
-    const std::size_t n = std::size_t(w * world.height);
+    const std::size_t n = static_cast<std::size_t>(w * world.height);
     GvSolverPathMap map{std::vector<int>(n, INT_MAX), std::vector<int>(n, -1)};
     const std::vector<char> danger = dangerMap(world);
     using Entry = std::pair<int, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
-    map.cost[std::size_t(fromCol + fromRow * w)] = 0;
+    map.cost[static_cast<std::size_t>(fromCol + fromRow * w)] = 0;
     open.push({0, fromCol + fromRow * w});
     while (!open.empty()) {
         const auto [cost, index] = open.top();
         open.pop();
-        if (cost > map.cost[std::size_t(index)]) {
+        if (cost > map.cost[static_cast<std::size_t>(index)]) {
             continue;
         }
         const int col = index % w;
@@ -236,7 +237,7 @@ static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
             if (!offset(world, col, row, kDx[d], kDy[d], c, r)) {
                 continue;
             }
-            const std::size_t next = std::size_t(c + r * w);
+            const std::size_t next = static_cast<std::size_t>(c + r * w);
             const bool isGoal = goal && c == goal->col && r == goal->row;
             int step = 0;
             if (enterable(world, c, r, goal) || isGoal) {
@@ -263,8 +264,8 @@ static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
             }
             if (cost + step < map.cost[next]) {
                 map.cost[next] = cost + step;
-                map.firstStep[next] = start ? d : map.firstStep[std::size_t(index)];
-                open.push({cost + step, int(next)});
+                map.firstStep[next] = start ? d : map.firstStep[static_cast<std::size_t>(index)];
+                open.push({cost + step, static_cast<int>(next)});
             }
         }
     }
@@ -275,26 +276,27 @@ static GvSolverPathMap paths(const GvWorld& world, int fromCol, int fromRow,
 // cells if it must; -1 when there is none.
 static int escapeStep(const GvWorld& world, const std::vector<char>& danger, int col, int row) {
     const int w = world.width;
-    std::vector<int> first(std::size_t(w * world.height), -2);
+    std::vector<int> first(static_cast<std::size_t>(w * world.height), -2);
     std::vector<std::pair<int, int>> queue{{col, row}};
-    first[std::size_t(col + row * w)] = -1;
+    first[static_cast<std::size_t>(col + row * w)] = -1;
     for (std::size_t i = 0; i < queue.size(); ++i) {
         const auto [c, r] = queue[i];
-        const int from = first[std::size_t(c + r * w)];
-        if (from >= 0 && !danger[std::size_t(c + r * w)]) {
+        const int from = first[static_cast<std::size_t>(c + r * w)];
+        if (from >= 0 && !danger[static_cast<std::size_t>(c + r * w)]) {
             return from;
         }
         for (int d = 0; d < 4; ++d) {
             int nc = 0;
             int nr = 0;
             if (!offset(world, c, r, kDx[d], kDy[d], nc, nr) ||
-                first[std::size_t(nc + nr * w)] != -2 || !enterable(world, nc, nr, nullptr)) {
+                first[static_cast<std::size_t>(nc + nr * w)] != -2 ||
+                !enterable(world, nc, nr, nullptr)) {
                 continue;
             }
             if (from < 0 && threatenedFromAbove(world, nc, nr)) {
                 continue;
             }
-            first[std::size_t(nc + nr * w)] = from < 0 ? d : from;
+            first[static_cast<std::size_t>(nc + nr * w)] = from < 0 ? d : from;
             queue.push_back({nc, nr});
         }
     }
@@ -380,7 +382,7 @@ std::vector<GvSolver::Goal> GvSolver::goals(const GvWorld& world) const {
     std::vector<Goal> digs;
     for (int r = 0; r < world.height; ++r) {
         for (int c = 0; c < w; ++c) {
-            const int cost = map.cost[std::size_t(c + r * w)];
+            const int cost = map.cost[static_cast<std::size_t>(c + r * w)];
             const GvObject* object = world.cellAt(c, r);
             const GvObjectKind kind = object->kind();
             if (kind == GvObjectKind::out_box && quotaMet) {
@@ -393,7 +395,7 @@ std::vector<GvSolver::Goal> GvSolver::goals(const GvWorld& world) const {
                         if (nc == col && nr == row) {
                             best = 0;
                         } else {
-                            best = std::min(best, map.cost[std::size_t(nc + nr * w)]);
+                            best = std::min(best, map.cost[static_cast<std::size_t>(nc + nr * w)]);
                         }
                     }
                 }
@@ -422,8 +424,8 @@ std::vector<GvSolver::Goal> GvSolver::goals(const GvWorld& world) const {
     std::stable_sort(diamonds.begin(), diamonds.end(), byCost);
     std::stable_sort(digs.begin(), digs.end(), byCost);
     const auto take = [&](const std::vector<Goal>& list, int count) {
-        for (int i = 0; i < int(list.size()) && i < count; ++i) {
-            result.push_back(list[std::size_t(i)]);
+        for (int i = 0; i < static_cast<int>(list.size()) && i < count; ++i) {
+            result.push_back(list[static_cast<std::size_t>(i)]);
         }
     };
     if (quotaMet) {
@@ -468,7 +470,7 @@ GvSolver::SegmentEnd GvSolver::runSegment(GvWorld& world, std::vector<GvInputBit
         }
         const std::vector<char> danger = dangerMap(world);
         GvInputBits bits = 0;
-        if (danger[std::size_t(col + row * world.width)]) {
+        if (danger[static_cast<std::size_t>(col + row * world.width)]) {
             // A lit fuse or a creature close by: get out of reach first.
             const int d = escapeStep(world, danger, col, row);
             if (d >= 0) {
@@ -497,7 +499,7 @@ GvSolver::SegmentEnd GvSolver::runSegment(GvWorld& world, std::vector<GvInputBit
             }
         } else {
             const GvSolverPathMap map = paths(world, col, row, &goal);
-            const std::size_t target = std::size_t(goal.col + goal.row * world.width);
+            const std::size_t target = static_cast<std::size_t>(goal.col + goal.row * world.width);
             if (map.cost[target] == INT_MAX) {
                 // Blocked for now; a creature may move off or a boulder settle.
                 if (++sinceBest > kPatience) {
