@@ -201,6 +201,7 @@ private:
 
     // The kind of every cell's occupant, written wherever `cells` is.
     std::vector<GvObjectKind> kinds;
-    // Non-zero for a cell whose occupant rests (see restUntilNearbyWrite).
+    // Non-zero for a cell whose occupant rests (see restUntilNearbyWrite); space
+    // and plain walls, which never act, rest from the moment they are placed.
     std::vector<std::uint8_t> resting;
 };
