@@ -113,14 +113,14 @@ std::vector<unsigned char> pack(const std::vector<unsigned char>& errors, std::s
     if (!joint(channels)) {
         return errors;
     }
-    const std::size_t colours = channels == 4 ? plane : 0;
-    std::vector<unsigned char> out(errors.begin(), errors.begin() + static_cast<long>(colours));
+    const std::size_t alphaSize = channels == 4 ? plane : 0;
+    std::vector<unsigned char> out(errors.begin(), errors.begin() + static_cast<long>(alphaSize));
     std::vector<unsigned char> escaped;
     for (std::size_t i = 0; i < plane; ++i) {
         int symbol = 0;
         bool fits = true;
         for (int k = 0; k < 3; ++k) {
-            const int e = static_cast<std::int8_t>(errors[colours + k * plane + i]);
+            const int e = static_cast<std::int8_t>(errors[alphaSize + k * plane + i]);
             fits = fits && e >= -kJoint && e <= kJoint;
             symbol = symbol * kJointSpan + e + kJoint;
         }
@@ -130,7 +130,7 @@ std::vector<unsigned char> pack(const std::vector<unsigned char>& errors, std::s
         }
         out.push_back(static_cast<unsigned char>(kEscape));
         for (int k = 0; k < 3; ++k) {
-            escaped.push_back(errors[colours + k * plane + i]);
+            escaped.push_back(errors[alphaSize + k * plane + i]);
         }
     }
     out.insert(out.end(), escaped.begin(), escaped.end());
