@@ -36,18 +36,7 @@ Order orderOf(int channels) {
     }
 }
 
-// The median edge predictor over decoded neighbours: the left or lower one
-// across an edge, their plane through the corner elsewhere. Written as a clamp,
-// which compiles without branches: noise would defeat any branch prediction.
-inline int median(int a, int b, int c) {
-    const int lo = a < b ? a : b;
-    const int hi = a < b ? b : a;
-    const int p = a + b - c;
-    const int up = p < lo ? lo : p;
-    return up > hi ? hi : up;
-}
-
-// A channel's range, also without branches.
+// A channel's range, without branches.
 inline int toByte(int v) {
     v = v < 0 ? 0 : v;
     return v > 255 ? 255 : v;
@@ -70,15 +59,9 @@ void walk(unsigned char* out, int width, int height, int channels, std::size_t r
             int correction = 0;
             for (int p = 0; p < order.planes; ++p) {
                 const int c = order.channel[static_cast<std::size_t>(p)];
-                int base;
-                if (below == nullptr) {
-                    base = x == 0 ? 0 : px[c - static_cast<int>(step)];
-                } else if (x == 0) {
-                    base = below[c];
-                } else {
-                    const std::size_t at = static_cast<std::size_t>(x) * step + c;
-                    base = median(px[c - static_cast<int>(step)], below[at], below[at - step]);
-                }
+                const int base = below != nullptr ? below[static_cast<std::size_t>(x) * step + c]
+                                 : x == 0         ? 0
+                                                  : px[c - static_cast<int>(step)];
                 const int pred = p > order.guide && order.guide >= 0 && p != order.alpha
                                      ? std::clamp(base + correction, 0, 255)
                                      : base;
@@ -137,9 +120,8 @@ std::vector<unsigned char> pack(const std::vector<unsigned char>& errors, std::s
     return out;
 }
 
-// The same walk as `walk` for the painted RGBA pictures, unrolled: each row's
-// first pixel and the bottom row apart, the joint colour symbols read through a
-// table. Gives exactly what walk gives.
+// The same walk as `walk` for RGBA pictures, unrolled, the joint colour
+// symbols read through a table. Gives exactly what walk gives.
 bool decodeRgba(const unsigned char* alphaErrors, const unsigned char* symbols,
                 const unsigned char* escaped, const unsigned char* end, int width, int height,
                 int bound, int clearBound, unsigned char* out, std::size_t rowBytes) {
@@ -162,26 +144,13 @@ bool decodeRgba(const unsigned char* alphaErrors, const unsigned char* symbols,
     for (int y = 0; y < height; ++y) {
         unsigned char* row = out + static_cast<std::size_t>(y) * rowBytes;
         const unsigned char* below = y > 0 ? row - rowBytes : nullptr;
-        // The left neighbour stays in registers: reading it back from memory
-        // would put a store and a load on every pixel's critical path.
+        // The bottom row predicts from the left, every other row from below.
         int left[4] = {0, 0, 0, 0};
         for (int x = 0; x < width; ++x, ++pixel) {
-            int base[4];
-            if (below != nullptr && x > 0) {
-                const unsigned char* b = below + static_cast<std::size_t>(x) * 4;
-                base[0] = median(left[0], b[0], b[-4]);
-                base[1] = median(left[1], b[1], b[-3]);
-                base[2] = median(left[2], b[2], b[-2]);
-                base[3] = median(left[3], b[3], b[-1]);
-            } else if (below != nullptr) {
-                for (int c = 0; c < 4; ++c) {
-                    base[c] = below[c];
-                }
-            } else {
-                for (int c = 0; c < 4; ++c) {
-                    base[c] = left[c];
-                }
-            }
+            const unsigned char* b =
+                below != nullptr ? below + static_cast<std::size_t>(x) * 4 : nullptr;
+            const int base[4] = {b != nullptr ? b[0] : left[0], b != nullptr ? b[1] : left[1],
+                                 b != nullptr ? b[2] : left[2], b != nullptr ? b[3] : left[3]};
             const int a = (base[3] + alphaErrors[pixel]) & 0xff;
             Three three;
             const int symbol = symbols[pixel];
@@ -319,6 +288,27 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
     const unsigned char* symbols = e + alphaPlane;
     const unsigned char* escaped = symbols + plane;
     const unsigned char* end = e + size;
+    if (channels == 1) {
+        // Alpha alone is always exact: each row is the one below plus its
+        // errors, which the compiler does many bytes at a time.
+        for (int y = 0; y < height; ++y) {
+            unsigned char* row = out + static_cast<std::size_t>(y) * rowBytes;
+            const unsigned char* errors = e + static_cast<std::size_t>(y) * width;
+            if (y == 0) {
+                unsigned char left = 0;
+                for (int x = 0; x < width; ++x) {
+                    left = static_cast<unsigned char>(left + errors[x]);
+                    row[x] = left;
+                }
+                continue;
+            }
+            const unsigned char* below = row - rowBytes;
+            for (int x = 0; x < width; ++x) {
+                row[x] = static_cast<unsigned char>(below[x] + errors[x]);
+            }
+        }
+        return;
+    }
     if (channels == 4) {
         if (!decodeRgba(e, symbols, escaped, end, width, height, bound, clearBound, out,
                         rowBytes)) {

@@ -4,8 +4,11 @@
 #include <vector>
 
 // The coding of the pictures the program carries: each channel is predicted
-// from its decoded left, lower and lower-left neighbours, and only the
-// prediction's error is stored, deflated. An error may be rounded to a multiple
+// from the decoded pixel below it (on the bottom row, from the one to its
+// left), and only the prediction's error is stored, deflated. Predicting from
+// the row below alone leaves no dependence along a row, so decoding runs
+// nearly as fast as inflating; a median of three neighbours would save a
+// twentieth of the bytes at twice the decoding time. An error may be rounded to a multiple
 // of 2 x bound + 1, so that every decoded channel lies within `bound` of the
 // drawn one: painted noise then costs a fraction of its exact bytes, while
 // flat and smooth areas stay exact. Alpha is always exact, so clear stays clear
