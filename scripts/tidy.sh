@@ -33,6 +33,7 @@ run-clang-tidy -p "$build" -quiet -j"$(nproc)" -header-filter="$pattern" "${fix[
     "$pattern" || status=$?
 
 if [ ${#fix[@]} -gt 0 ]; then
-    git diff --name-only -- "${folders[@]}" | grep -E '\.(cpp|h)$' | xargs -r clang-format -i
+    git diff --name-only -- "${folders[@]}" | { grep -E '\.(cpp|h)$' || true; } |
+        xargs -r clang-format -i
 fi
 exit "$status"
