@@ -140,3 +140,8 @@ class SdlVideoEnvironment : public ::testing::Environment {
 public:
     void SetUp() override { SDL_InitSubSystem(SDL_INIT_VIDEO); }
 };
+
+// Registered once in every test program with window or GL tests, however many of
+// its files include this.
+inline ::testing::Environment* const kSdlVideoEnvironment =
+    ::testing::AddGlobalTestEnvironment(new SdlVideoEnvironment);
