@@ -369,8 +369,7 @@ TEST(GvWorldState, NoPlayerMeansPlayerGoneAtTheFifthDueTick) {
 
 TEST(GvWorldState, TimeOutNeedsThePlayerInTheLastScan) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
     stepCave(world, 2);
     EXPECT_EQ(world.state, GvWorldState::Playing);
@@ -381,8 +380,7 @@ TEST(GvWorldState, TimeOutNeedsThePlayerInTheLastScan) {
     EXPECT_EQ(world.tick_count, 3) << "an ended world is frozen";
 
     // The player disappears before time runs out: the game ends as PlayerGone.
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
     stepCave(world);
     world.takeObject(0, 0);
@@ -393,8 +391,7 @@ TEST(GvWorldState, TimeOutNeedsThePlayerInTheLastScan) {
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
 
     // Without a time limit the cave never runs out.
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
     world.time_limit_on = false;
     stepCave(world, 10);
@@ -403,8 +400,7 @@ TEST(GvWorldState, TimeOutNeedsThePlayerInTheLastScan) {
 
 TEST(GvWorldState, ExitCompletesAndFreezes) {
     GvWorld world;
-    GvWorldText::parse(world, "@.\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@.\n");
     world.game_ticks = 100;
     stepCave(world, 2);
     world.exited = true;
@@ -488,8 +484,7 @@ TEST(GvWorldInput, HeldKeysPreferLeftRightUpDownAndCarrySnap) {
 
 TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 1000;
     Probe* probe = putProbe(world, 2, 0);
     const GvInputRecording replay = {{kInputLeft, 2}, {0, 1}, {kInputUp | kInputSnap, 3}};
@@ -511,8 +506,7 @@ TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
 
 TEST(GvWorldInput, EmptyRunsInAReplayAreSkipped) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 1000;
     world.startReplay({{kInputLeft, 0}, {kInputRight, 2}, {kInputUp, -4}});
     stepCave(world, 2);
