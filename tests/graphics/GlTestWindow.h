@@ -136,9 +136,22 @@ inline void setUpDrawingState() {
 // Keeps the display connection open from the first test to the end of the program.
 // The GL driver is loaded once per connection and unloaded when it closes, and
 // the leak check can neither attribute nor suppress what an unloaded driver left.
+// Only a real display is held: SDL falls back to a driver that draws nowhere when
+// the display refuses a connection, and a fallback held here would stay in force
+// for the whole program, so that no later test could reach the display however
+// long it retried.
 class SdlVideoEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { SDL_InitSubSystem(SDL_INIT_VIDEO); }
+    void SetUp() override {
+        if (!OrbViewImplSingle::displayAvailable() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            return;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const std::string name = driver != nullptr ? driver : "";
+        if (name.empty() || name == "offscreen" || name == "dummy") {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+    }
 };
 
 // Registered once in every test program with window or GL tests, however many of
