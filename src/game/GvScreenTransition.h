@@ -14,14 +14,15 @@ struct GvTransitionSpan {
 
 // How a transition looks from start to end: the offsets of the outgoing and incoming
 // panels (in slide distances), the zoom, the fade of what lies behind the panels and
-// the panels' tint.
+// the panels' tint. What a transition leaves out stays as it is: in place, unzoomed,
+// unfaded, untinted.
 struct GvTransitionLook {
-    GvTransitionSpan outgoing;
-    GvTransitionSpan incoming;
+    GvTransitionSpan outgoing{};
+    GvTransitionSpan incoming{};
     GvTransitionSpan zoom{1.0f, 1.0f};
     GvTransitionSpan fade{1.0f, 1.0f};
-    OrbColor tintFrom;
-    OrbColor tintTo;
+    OrbColor tintFrom{};
+    OrbColor tintTo{};
 };
 
 // The change from one screen to the next: the panel sliding out, the panel sliding

@@ -464,7 +464,7 @@ void GvView::showScreen(GvPanel* panel) {
     }
     panel->reset();
     beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, modalPanel_, panel,
-                    {{0, -1}, {1, 0}, {1, 1}, {1, 1}, kWhite, kWhite});
+                    {.outgoing = {0, -1}, .incoming = {1, 0}});
 }
 
 void GvView::backScreen() {
@@ -479,7 +479,7 @@ void GvView::backScreen() {
         panelStack_.pop_back();
     }
     beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, modalPanel_, back,
-                    {{0, 1}, {-1, 0}, {1, 1}, {1, 1}, kWhite, kWhite});
+                    {.outgoing = {0, 1}, .incoming = {-1, 0}});
 }
 
 void GvView::returnToMenu() {
@@ -495,8 +495,9 @@ void GvView::returnToMenu() {
     case GvViewMode::InGame:
     case GvViewMode::OverlayOnGame: {
         const bool overlay = mode_ == GvViewMode::OverlayOnGame;
-        beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Menu, modalPanel_, nullptr,
-                        {{}, {}, {1, 2}, {overlay ? overlayFade() : 1.0f, 0}, kWhite, kClear});
+        beginTransition(
+            GvViewMode::GameTransition, GvTransitionTarget::Menu, modalPanel_, nullptr,
+            {.zoom = {1, 2}, .fade = {overlay ? overlayFade() : 1.0f, 0}, .tintTo = kClear});
         break;
     }
     case GvViewMode::GameTransition:
@@ -514,7 +515,7 @@ void GvView::returnToMenu() {
         }
         playMode_ = GvPlayMode::Normal;
         beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, nullptr, incoming,
-                        {{}, {}, {1, 1}, {0, 1}, kBlack, kWhite});
+                        {.fade = {0, 1}, .tintFrom = kBlack});
         break;
     }
     case GvViewMode::InMenu:
@@ -526,7 +527,7 @@ void GvView::startGame() {
     switch (mode_) {
     case GvViewMode::InMenu:
         beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Play, modalPanel_, nullptr,
-                        {{}, {}, {1, 1}, {1, 0}, kWhite, kBlack});
+                        {.fade = {1, 0}, .tintTo = kBlack});
         break;
     case GvViewMode::MenuTransition:
     case GvViewMode::GameTransition:
@@ -571,11 +572,11 @@ void GvView::startGame() {
             screen_->updateViewSize(game.canvas().width, game.canvas().height);
         }
         beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Play, nullptr, nullptr,
-                        {{}, {}, {2, 1}, {0, 1}, kClear, kWhite});
+                        {.zoom = {2, 1}, .fade = {0, 1}, .tintFrom = kClear});
         break;
     case GvViewMode::OverlayOnGame:
         beginTransition(GvViewMode::GameTransition, GvTransitionTarget::LeaveOverlay, modalPanel_,
-                        nullptr, {{}, {}, {1, 2}, {overlayFade(), 0}, kWhite, kClear});
+                        nullptr, {.zoom = {1, 2}, .fade = {overlayFade(), 0}, .tintTo = kClear});
         break;
     case GvViewMode::InGame:
     case GvViewMode::Starting:
@@ -595,7 +596,7 @@ void GvView::showOverlay(GvPanel* panel) {
         clearWorldInput();
         panel->reset();
         beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Overlay, nullptr, panel,
-                        {{}, {}, {2, 1}, {1, overlayFade()}, kClear, kWhite});
+                        {.zoom = {2, 1}, .fade = {1, overlayFade()}, .tintFrom = kClear});
     } else if (mode_ == GvViewMode::GameTransition &&
                transition_.target() == GvTransitionTarget::Overlay) {
         releaseAllKeys();
@@ -621,7 +622,7 @@ void GvView::resumeGame() {
     setCursorMode(OrbCursorHiddenByTypingAndIdle);
     hideCursorNow();
     beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Play, modalPanel_, nullptr,
-                    {{}, {}, {1, 2}, {overlayFade(), 1}, kWhite, kClear});
+                    {.zoom = {1, 2}, .fade = {overlayFade(), 1}, .tintTo = kClear});
 }
 
 void GvView::demoInterrupted() {
