@@ -76,14 +76,15 @@ void GvClippedObjectBase::growFrom(int dx, int dy) {
     clip_dx = dx;
     clip_dy = dy;
     float left = 0.0f, right = 0.0f, bottom = 0.0f, top = 0.0f;
-    if (dx > 0)
+    if (dx > 0) {
         right = 1.0f;
-    else if (dx < 0)
+    } else if (dx < 0) {
         left = 1.0f;
-    else if (dy <= 0)
+    } else if (dy <= 0) {
         top = 1.0f;
-    else
+    } else {
         bottom = 1.0f;
+    }
     startClip(left, right, bottom, top);
 }
 

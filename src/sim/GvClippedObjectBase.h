@@ -30,12 +30,17 @@ public:
     int clip_dx = 0;
     int clip_dy = 0;
 
+    // True while a reveal or hide waits to be finished by the next tick; without
+    // one the base tick has nothing to do.
+    bool hasClipToFinish() const { return revealing || hiding; }
+
 protected:
     // The bookkeeping every clipped object does first in its tick (inline: most
     // clipped objects have nothing to finish).
     void finishClip() {
-        if (revealing || hiding)
+        if (hasClipToFinish()) {
             finishReveal();
+        }
     }
 
 private:

@@ -1,5 +1,14 @@
 #include "sim/GvDirtObject.h"
 
+#include "sim/GvWorld.h"
+
+void GvDirtObject::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {
+    finishClip();
+    if (!detached) {
+        world.restUntilNearbyWrite(col, row);
+    }
+}
+
 GvObjectKind GvDirtObject::kind() const {
     return GvObjectKind::dirt;
 }

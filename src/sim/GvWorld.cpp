@@ -6,6 +6,16 @@
 
 #include <cmath>
 
+namespace {
+
+// Space and the two plain walls never do anything in a tick.
+constexpr bool actsInTick(GvObjectKind kind) {
+    return kind != GvObjectKind::space && kind != GvObjectKind::steel_wall &&
+           kind != GvObjectKind::brick_wall;
+}
+
+} // namespace
+
 GvWorld::GvWorld(std::uint32_t cosmeticSeed)
     : phase{GvLoopingPhase(kAmoebaPhasePeriod), GvLoopingPhase(kSlimePhasePeriod),
             GvLoopingPhase(kBombPhasePeriod), GvLoopingPhase(kLitBombPhasePeriod)},
@@ -19,14 +29,17 @@ void GvWorld::reset(int newWidth, int newHeight, GvWrapMode newWrap) {
     // A negative size would make the grid's size wrap around; treat it as empty.
     width = newWidth > 0 ? newWidth : 0;
     height = newHeight > 0 ? newHeight : 0;
-    if (width == 0 || height == 0)
+    if (width == 0 || height == 0) {
         width = height = 0;
+    }
     tick_count = 0;
     cells.clear();
     cells.resize(std::size_t(width) * std::size_t(height));
-    for (auto& cell : cells)
+    for (auto& cell : cells) {
         cell = std::make_unique<GvSpaceObject>();
+    }
     kinds.assign(cells.size(), GvObjectKind::space);
+    resting.assign(cells.size(), 1);
     stamp.assign(cells.size(), tick_count);
     view_left = 0;
     view_top = 0;
@@ -63,8 +76,9 @@ void GvWorld::reset(int newWidth, int newHeight, GvWrapMode newWrap) {
     slime_permeability = 65536;
     quota_flash_time = -1.0;
     last_countdown_second = -1;
-    for (GvLoopingPhase& loop : phase)
+    for (GvLoopingPhase& loop : phase) {
         loop.phase = 0.0f;
+    }
     filler_type = 0;
     filler_style = 0;
     events.fill(false);
@@ -87,6 +101,8 @@ void GvWorld::placeObject(int col, int row, std::unique_ptr<GvObject> object) {
     // remains), so it is destroyed only after the cell holds the new object.
     std::unique_ptr<GvObject> old = std::exchange(cells[i], std::move(object));
     stamp[i] = tick_count;
+    wakeAround(i, col, row);
+    resting[i] = actsInTick(kinds[i]) ? 0 : 1;
 }
 
 std::unique_ptr<GvObject> GvWorld::takeObject(int col, int row) {
@@ -94,6 +110,8 @@ std::unique_ptr<GvObject> GvWorld::takeObject(int col, int row) {
     std::unique_ptr<GvObject> taken = std::exchange(cells[i], std::make_unique<GvSpaceObject>());
     kinds[i] = GvObjectKind::space;
     stamp[i] = tick_count;
+    wakeAround(i, col, row);
+    resting[i] = 1;
     return taken;
 }
 
@@ -106,14 +124,37 @@ void GvWorld::moveObject(int fromCol, int fromRow, int toCol, int toRow) {
     }
     std::unique_ptr<GvObject> old = std::exchange(cells[to], std::move(cells[from]));
     // Empty space carries nothing of its own, so the space moved over is reused.
-    if (kinds[to] == GvObjectKind::space)
+    if (kinds[to] == GvObjectKind::space) {
         cells[from] = std::move(old);
-    else
+    } else {
         cells[from] = std::make_unique<GvSpaceObject>();
+    }
     kinds[to] = kinds[from];
     kinds[from] = GvObjectKind::space;
     stamp[to] = tick_count;
     stamp[from] = tick_count;
+    wakeAround(to, toCol, toRow);
+    wakeAround(from, fromCol, fromRow);
+    resting[to] = actsInTick(kinds[to]) ? 0 : 1;
+    resting[from] = 1;
+}
+
+void GvWorld::wakeAround(int i, int col, int row) {
+    std::uint8_t* const rest = resting.data();
+    rest[i] = 0;
+    if (col > 0 && col < width - 1 && row > 0 && row < height - 1) {
+        rest[i - 1] = rest[i + 1] = rest[i - width] = rest[i + width] = 0;
+        return;
+    }
+    // On the border the neighbours may wrap; they are the cells that have this
+    // one as a neighbour, because every wrap mode steps back the way it came.
+    static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+    for (const auto& step : kSteps) {
+        const int n = neighbourIndex(col, row, step[0], step[1]);
+        if (n >= 0) {
+            rest[n] = 0;
+        }
+    }
 }
 
 void GvWorld::removeWithFade(int col, int row) {
@@ -123,8 +164,9 @@ void GvWorld::removeWithFade(int col, int row) {
     faded->fadeTo(0.0f, 1.0f);
     addVanishing(std::move(object), col, row, 0);
     // An object removed before its turn still gets its last look update.
-    if (!wasStamped)
+    if (!wasStamped) {
         faded->tick(*this, col, row, 0, true);
+    }
 }
 
 void GvWorld::addVanishing(std::unique_ptr<GvObject> object, int col, int row, int list) {
@@ -140,33 +182,40 @@ void GvWorld::addVanishing(std::unique_ptr<GvObject> object, int col, int row, i
 
 bool GvWorld::wrapOutside(int& col, int& row) const {
     // An empty grid has no cells to wrap into (and would never leave the loops).
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0) {
         return false;
+    }
     if (col < 0 || col >= width) {
-        if (wrap == GvWrapMode::none || wrap == GvWrapMode::vertical)
+        if (wrap == GvWrapMode::none || wrap == GvWrapMode::vertical) {
             return false;
+        }
         const bool stepped = wrap == GvWrapMode::stepped;
         // Whole turns at once: the same result as stepping one width at a time.
         if (col >= width) {
             const int turns = col / width;
             col -= turns * width;
-            if (stepped)
+            if (stepped) {
                 row += turns;
+            }
         }
         if (col < 0) {
             const int turns = (width - 1 - col) / width;
             col += turns * width;
-            if (stepped)
+            if (stepped) {
                 row -= turns;
+            }
         }
     }
     if (row < 0 || row >= height) {
-        if (wrap == GvWrapMode::none || wrap == GvWrapMode::horizontal)
+        if (wrap == GvWrapMode::none || wrap == GvWrapMode::horizontal) {
             return false;
-        if (row < 0)
+        }
+        if (row < 0) {
             row += height * ((height - row - 1) / height);
-        if (row >= height)
+        }
+        if (row >= height) {
             row %= height;
+        }
     }
     return true;
 }
@@ -201,14 +250,16 @@ std::pair<float, float> GvWorld::viewTarget(bool centre) const {
             y += object->shiftY();
         }
     }
-    if (x < 0.0f)
+    if (x < 0.0f) {
         x += float(width);
-    else if (x >= float(width))
+    } else if (x >= float(width)) {
         x -= float(width);
-    if (y < 0.0f)
+    }
+    if (y < 0.0f) {
         y += float(height);
-    else if (y >= float(height))
+    } else if (y >= float(height)) {
         y -= float(height);
+    }
     return {x, y};
 }
 
@@ -218,42 +269,49 @@ int GvWorld::remainingTicks() const {
 }
 
 float GvWorld::remainingSeconds() const {
-    if (!(tick_rate > 0.0f))
+    if (!(tick_rate > 0.0f)) {
         return 0.0f;
+    }
     const int elapsed = tick_count - pre_game_ticks;
     const int played = elapsed > 0 ? elapsed : 0;
-    if (played >= game_ticks)
+    if (played >= game_ticks) {
         return 0.0f;
+    }
     const float fraction = elapsed < 0 ? 0.0f : tick_fraction;
     return (float(game_ticks - played) - fraction) / tick_rate;
 }
 
 void GvWorld::raiseEvent(int n) {
-    if (n < 0 || n >= kWorldEventCount)
+    if (n < 0 || n >= kWorldEventCount) {
         return;
+    }
     events[std::size_t(n)] = true;
     // Within each group the sound of the last event raised wins.
-    if (n == 1)
+    if (n == 1) {
         events[2] = false;
-    else if (n == 2)
+    } else if (n == 2) {
         events[1] = false;
+    }
     if (n >= 5 && n <= 7) {
         for (int other = 5; other <= 7; ++other) {
-            if (other != n)
+            if (other != n) {
                 events[std::size_t(other)] = false;
+            }
         }
     }
 }
 
 void GvWorld::setKey(GvInputBits bits, bool down) {
-    if (replaying)
+    if (replaying) {
         return;
+    }
     if (down) {
         keys_held |= bits;
         keys_pressed |= bits;
         if ((bits & 15) != 0) {
-            if (first_press == 0)
+            if (first_press == 0) {
                 first_press = (keys_held & kInputSnap) | (bits & 15);
+            }
             last_direction = bits & 15;
         }
     } else {
@@ -269,8 +327,9 @@ void GvWorld::startReplay(const GvInputRecording& input) {
 
 void GvWorld::advance(double seconds) {
     for (int n = 0; n < kWorldEventCount; ++n) {
-        if (n < 8 || n > 10)
+        if (n < 8 || n > 10) {
             events[std::size_t(n)] = false;
+        }
     }
     double t = seconds * double(tick_rate);
     while (t > 0.0) {
@@ -286,22 +345,26 @@ void GvWorld::advance(double seconds) {
             // A finished game stays frozen even if a cheat later lifts the time limit.
             const bool finished = state == GvWorldState::Completed || state == GvWorldState::Ended;
             if (finished || exited || timeUp || (replaying && replay_done)) {
-                if (!finished)
+                if (!finished) {
                     state = exited ? GvWorldState::Completed : GvWorldState::Ended;
-                if (replaying)
+                }
+                if (replaying) {
                     replay_done = true;
+                }
                 events[8] = events[9] = events[10] = false;
                 return;
             }
-            if (countMoved && ticks_without_player > 3)
+            if (countMoved && ticks_without_player > 3) {
                 state = GvWorldState::PlayerGone;
+            }
             tick();
         }
         if (t + double(tick_fraction) < 1.0) {
             tick_fraction += float(t);
             // Rounding must not let the fraction reach a whole tick unnoticed.
-            if (tick_fraction >= 1.0f)
+            if (tick_fraction >= 1.0f) {
                 tick_fraction = std::nextafter(1.0f, 0.0f);
+            }
             animate(float(t), float(t / double(tick_rate)));
             break;
         }
@@ -328,8 +391,9 @@ GvInputBits GvWorld::chooseInput() {
         // A run of no ticks (from a damaged recording) is skipped rather than
         // played forever or left to hold up the end of the replay.
         const auto dropEmptyRuns = [this] {
-            while (!replay_input.empty() && replay_input.front().count <= 0)
+            while (!replay_input.empty() && replay_input.front().count <= 0) {
                 replay_input.erase(replay_input.begin());
+            }
         };
         dropEmptyRuns();
         if (!replay_input.empty()) {
@@ -337,8 +401,9 @@ GvInputBits GvWorld::chooseInput() {
             --replay_input.front().count;
             dropEmptyRuns();
         }
-        if (replay_input.empty())
+        if (replay_input.empty()) {
             replay_done = true;
+        }
     } else {
         input = first_press;
         if (input == 0) {
@@ -352,18 +417,21 @@ GvInputBits GvWorld::chooseInput() {
                     }
                 }
             }
-            if (input != 0 && (keys_held & kInputSnap) != 0)
+            if (input != 0 && (keys_held & kInputSnap) != 0) {
                 input |= kInputSnap;
+            }
         }
-        if (!input_enabled)
+        if (!input_enabled) {
             input = 0;
+        }
     }
     keys_pressed = 0;
     first_press = 0;
-    if (!input_record.empty() && input_record.back().moves == input)
+    if (!input_record.empty() && input_record.back().moves == input) {
         ++input_record.back().count;
-    else
+    } else {
         input_record.push_back(GvInputRun{input, 1});
+    }
     return input;
 }
 
@@ -371,8 +439,9 @@ void GvWorld::stepVanishLists(GvInputBits input) {
     for (std::vector<GvVanishRecord>& list : vanish) {
         std::vector<GvVanishRecord> kept;
         for (std::size_t i = 0; i < list.size(); ++i) {
-            if (list[i].countdown-- <= 1)
+            if (list[i].countdown-- <= 1) {
                 continue;
+            }
             GvObject* object = list[i].object.get();
             object->tick(*this, list[i].col, list[i].row, input, true);
             kept.push_back(std::move(list[i]));
@@ -384,13 +453,16 @@ void GvWorld::stepVanishLists(GvInputBits input) {
 void GvWorld::tick() {
     const GvInputBits input = chooseInput();
     ++ticks_without_player;
-    if (state == GvWorldState::PreGame && tick_count > pre_game_ticks)
+    if (state == GvWorldState::PreGame && tick_count > pre_game_ticks) {
         state = GvWorldState::Playing;
+    }
     quota_reached = diamonds_collected >= diamond_quota;
-    if (tick_count > amoeba_slow_ticks)
+    if (tick_count > amoeba_slow_ticks) {
         amoeba_chance = amoeba_fast_chance;
-    if (magic_wall_state == 1 && tick_count > magic_wall_end)
+    }
+    if (magic_wall_state == 1 && tick_count > magic_wall_end) {
         magic_wall_state = 2;
+    }
     stepVanishLists(input);
     events[8] = false;
     events[10] = false;
@@ -400,34 +472,52 @@ void GvWorld::tick() {
 void GvWorld::scan(GvInputBits input) {
     int amoebaCount = 0;
     bool amoebaCanGrow = false;
+    // The grid keeps its size during a tick, so its rows can be walked through
+    // plain pointers; most cells are passed by in the inner loop alone.
+    const int now = tick_count;
+    const int* const stamps = stamp.data();
+    const GvObjectKind* const kindOf = kinds.data();
+    const std::uint8_t* const rest = resting.data();
     for (int row = 0; row < height; ++row) {
+        const int rowStart = row * width;
         for (int col = 0; col < width; ++col) {
-            const int i = index(col, row);
-            if (stamp[i] == tick_count)
+            const int i = rowStart + col;
+            // Resting cells (space and plain walls among them) come first: the
+            // one test that passes most cells by.
+            if (rest[i] != 0 || stamps[i] == now) {
                 continue;
-            const GvObjectKind kind = kinds[i];
-            // Space and the two plain walls do nothing in a tick.
-            if (kind == GvObjectKind::space || kind == GvObjectKind::steel_wall ||
-                kind == GvObjectKind::brick_wall)
+            }
+            const GvObjectKind kind = kindOf[i];
+            if (!actsInTick(kind)) {
                 continue;
-            if (kind == GvObjectKind::player || kind == GvObjectKind::in_box) {
+            }
+            GvObject& object = *cells[std::size_t(i)];
+            switch (kind) {
+            case GvObjectKind::player:
+            case GvObjectKind::in_box:
                 if (player_must_die) {
                     explode(col, row, GvObjectKind::space);
                     continue;
                 }
                 ticks_without_player = 0;
-            } else if (kind == GvObjectKind::amoeba) {
+                break;
+            case GvObjectKind::amoeba:
                 ++amoebaCount;
-                if (!amoebaCanGrow)
+                if (!amoebaCanGrow) {
                     amoebaCanGrow = amoebaGrowthTest(col, row);
+                }
+                break;
+            default:
+                break;
             }
-            cells[i]->tick(*this, col, row, input, false);
+            object.tick(*this, col, row, input, false);
         }
     }
-    if (!amoebaCanGrow)
+    if (!amoebaCanGrow) {
         amoeba_fate = GvObjectKind::diamond;
-    else if (amoebaCount >= amoeba_size_limit)
+    } else if (amoebaCount >= amoeba_size_limit) {
         amoeba_fate = GvObjectKind::boulder;
+    }
     events[9] = amoebaCount > 0 && amoeba_fate == GvObjectKind::amoeba;
 }
 
@@ -435,27 +525,33 @@ bool GvWorld::amoebaGrowthTest(int col, int row) const {
     static constexpr int kSteps[4][2] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
     for (const auto& step : kSteps) {
         const int i = neighbourIndex(col, row, step[0], step[1]);
-        if (i < 0)
+        if (i < 0) {
             continue;
+        }
         const GvObjectKind kind = kinds[std::size_t(i)];
-        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStampedIndex(i))
+        if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStampedIndex(i)) {
             return true;
+        }
     }
     return false;
 }
 
 void GvWorld::animate(float tickDelta, float seconds) {
-    if (tickDelta <= 0.0f && seconds <= 0.0f)
+    if (tickDelta <= 0.0f && seconds <= 0.0f) {
         return;
-    for (GvLoopingPhase& loop : phase)
+    }
+    for (GvLoopingPhase& loop : phase) {
         loop.advance(seconds);
+    }
     for (std::vector<GvVanishRecord>& list : vanish) {
-        for (std::size_t i = 0; i < list.size(); ++i)
+        for (std::size_t i = 0; i < list.size(); ++i) {
             list[i].object->animate(*this, tickDelta, seconds);
+        }
     }
     for (std::unique_ptr<GvObject>& cell : cells) {
-        if (cell->animating)
+        if (cell->animating) {
             cell->animate(*this, tickDelta, seconds);
+        }
     }
 }
 
@@ -465,16 +561,19 @@ void GvWorld::explode(int col, int row, GvObjectKind leave) {
         for (int c = col - 1; c <= col + 1; ++c) {
             int wc = c;
             int wr = r;
-            if (!wrapCoordinates(wc, wr))
+            if (!wrapCoordinates(wc, wr)) {
                 continue;
+            }
             GvObject* object = cellAt(wc, wr);
             const GvObjectKind kind = object->kind();
             const int response = object->blastResponse();
-            if (kind == GvObjectKind::voodoo_doll && physics != GvPhysics::retro)
+            if (kind == GvObjectKind::voodoo_doll && physics != GvPhysics::retro) {
                 player_must_die = true;
+            }
             if ((c == col && r == row) || response == 2) {
-                if (kind != GvObjectKind::explosion)
+                if (kind != GvObjectKind::explosion) {
                     removeWithFade(wc, wr);
+                }
                 std::unique_ptr<GvObject> remains = createObjectOfKind(leave);
                 remains->randomizeLook(cosmetic_random);
                 remains->fadeTo(0.0f, 0.0f);

@@ -57,8 +57,9 @@ public:
     int neighbourIndex(int col, int row, int dx, int dy) const {
         const int c = col + dx;
         const int r = row + dy;
-        if (c >= 0 && c < width && r >= 0 && r < height)
+        if (c >= 0 && c < width && r >= 0 && r < height) {
             return index(c, r);
+        }
         return wrappedIndex(c, r);
     }
     GvObjectKind kindAtIndex(int i) const { return kinds[std::size_t(i)]; }
@@ -80,6 +81,10 @@ public:
     std::unique_ptr<GvObject> takeObject(int col, int row);
     // Moves an object over the occupant of the target, which is destroyed.
     void moveObject(int fromCol, int fromRow, int toCol, int toRow);
+    // Lets the occupant of (col, row) sit out the following ticks until its cell
+    // or one of its four neighbours gets a new occupant. Only for an object whose
+    // tick depends on nothing else and would do nothing until then.
+    void restUntilNearbyWrite(int col, int row) { resting[std::size_t(index(col, row))] = 1; }
     // Takes the object off the grid and lets it fade out in vanish list 0.
     void removeWithFade(int col, int row);
     // Keeps an object drawn at (col, row) until the next tick; list 0 is drawn
@@ -89,8 +94,9 @@ public:
     // the cell does not exist.
     bool wrapCoordinates(int& col, int& row) const {
         // Most neighbours lie inside the grid; only the others need the wrap rules.
-        if (col >= 0 && col < width && row >= 0 && row < height)
+        if (col >= 0 && col < width && row >= 0 && row < height) {
             return true;
+        }
         return wrapOutside(col, row);
     }
     // Finds the first player or in box in reading order for the camera.
@@ -190,7 +196,12 @@ private:
     GvInputBits chooseInput();
     void stepVanishLists(GvInputBits input);
     void scan(GvInputBits input);
+    // Ends the rest of the occupants of cell i (at col, row) and of its neighbours.
+    void wakeAround(int i, int col, int row);
 
     // The kind of every cell's occupant, written wherever `cells` is.
     std::vector<GvObjectKind> kinds;
+    // Non-zero for a cell whose occupant rests (see restUntilNearbyWrite); space
+    // and plain walls, which never act, rest from the moment they are placed.
+    std::vector<std::uint8_t> resting;
 };

@@ -67,3 +67,38 @@ TEST(GvGrowingWall, OnlyIntoSpaceNotWrittenInThisTick) {
         EXPECT_FALSE(world.events[12]);
     }
 }
+
+// A wall with nowhere to grow sits out its ticks; it must still take space that
+// opens beside it later: after its turn in the same tick, after ticks of rest,
+// across the wrap.
+TEST(GvGrowingWall, GrowsIntoSpaceThatOpensAfterItWasBlocked) {
+    struct Case {
+        const char* name;
+        GvWrapMode wrap;
+        const char* start;
+        int restTicks;
+        int takeCol; // the cell emptied after the rest, or -1
+        int takeRow;
+        const char* after1;
+        const char* after2;
+    };
+    const Case cases[] = {
+        {"freed below later in the tick", GvWrapMode::none, "WWW\nWVW\nWrW\nW W\nWWW\n", 0, -1, -1,
+         "WWW\nWVW\nW W\nWRW\nWWW\n", "WWW\nWVW\nWVW\nWrW\nWWW\n"},
+        {"freed after resting", GvWrapMode::none, "WWWWW\nWwGrW\nWWWWW\n", 3, 3, 1,
+         "WWWWW\nWwGGW\nWWWWW\n", "WWWWW\nWwGGW\nWWWWW\n"},
+        {"freed across the wrap", GvWrapMode::horizontal, "HWr\nWWW\n", 3, 2, 0, "HWH\nWWW\n",
+         "HWH\nWWW\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GvWorld world;
+        makeCave(world, c.start, GvPhysics::gravik_1, c.wrap);
+        EXPECT_EQ(stepCave(world, c.restTicks), c.start);
+        if (c.takeCol >= 0) {
+            world.takeObject(c.takeCol, c.takeRow);
+        }
+        EXPECT_EQ(stepCave(world), c.after1);
+        EXPECT_EQ(stepCave(world), c.after2);
+    }
+}
