@@ -1,7 +1,7 @@
 #include "game/GvView.h"
 #include "graphics/GvArt.h"
 #include "graphics/OrbGlState.h"
-#include "graphics/OrbTexture.h"
+#include "graphics/OrbPictureCodec.h"
 #include "graphics/OrbViewImplSingle.h"
 
 #include <benchmark/benchmark.h>
@@ -70,8 +70,8 @@ static void BM_StartupToFirstFrame(benchmark::State& state) {
         const auto start = Clock::now();
         auto impl = std::make_unique<OrbViewImplSingle>("Gravik", 800, 600, OrbWindowMaximized);
         const GvArtPicture& icon = GvArt::image(GvArtImage::WindowIcon);
-        const std::vector<unsigned char> pixels =
-            OrbTexture::inflate(icon.data.bytes, icon.data.compressedSize, icon.data.size);
+        const std::vector<unsigned char> pixels = OrbPictureCodec::decode(
+            icon.data.bytes, icon.data.compressedSize, icon.width, icon.height, 4);
         impl->setWindowIcon(pixels.data(), icon.width, icon.height);
         auto view = std::make_unique<GvView>(*impl);
         const auto built = Clock::now();

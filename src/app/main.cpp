@@ -6,7 +6,7 @@
 #include "game/GvView.h"
 #include "graphics/GvArt.h"
 #include "graphics/OrbCorruptDataTextureException.h"
-#include "graphics/OrbTexture.h"
+#include "graphics/OrbPictureCodec.h"
 #include "graphics/OrbViewImplSingle.h"
 #include "platform/GvPackFolders.h"
 #include "platform/GvProductNames.h"
@@ -25,8 +25,8 @@ constexpr const char* kCorruptMessage =
 
 void setIcon(OrbViewImplSingle& impl) {
     const GvArtPicture& icon = GvArt::image(GvArtImage::WindowIcon);
-    const std::vector<unsigned char> pixels =
-        OrbTexture::inflate(icon.data.bytes, icon.data.compressedSize, icon.data.size);
+    const std::vector<unsigned char> pixels = OrbPictureCodec::decode(
+        icon.data.bytes, icon.data.compressedSize, icon.width, icon.height, 4);
     impl.setWindowIcon(pixels.data(), icon.width, icon.height);
 }
 

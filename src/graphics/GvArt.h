@@ -41,8 +41,9 @@ enum class GvArtSet {
     SteelWall
 };
 
-// One embedded picture: its zlib stream (size is the exact inflated length,
-// width x height x bytes per pixel) and how to read the inflated pixels.
+// One embedded picture: its coded stream (see OrbPictureCodec; size is the
+// exact decoded length, width x height x bytes per pixel) and how to read the
+// decoded pixels.
 struct GvArtPicture {
     OrbEmbeddedData data;
     GvArtFormat format;
@@ -60,8 +61,9 @@ struct GvArtFrames {
 };
 
 // The game's own artwork, drawn by the art generator at build time and linked in
-// as zlib streams (library gravik_art). Pixel rows are stored bottom row first,
-// the order in which OpenGL takes them, so texture coordinate (0, 0) is the
+// as coded streams (library gravik_art): painted colours within three steps of
+// the drawing, alpha, lettering and menu pieces exact. Pixel rows are stored
+// bottom row first, the order in which OpenGL takes them, so texture coordinate (0, 0) is the
 // picture's lower-left corner (the window icon too: flip it for APIs that
 // want the top row first). image() and frames() throw std::out_of_range for a
 // value outside the enumerations.

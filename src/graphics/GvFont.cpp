@@ -1,6 +1,7 @@
 #include "graphics/GvFont.h"
 
 #include "graphics/OrbCorruptDataTextureException.h"
+#include "graphics/OrbPictureCodec.h"
 
 #include <string_view>
 
@@ -17,7 +18,9 @@ std::vector<unsigned char> inflateFontImage(const OrbEmbeddedData& image) {
     if (image.size != expected) {
         throw OrbCorruptDataTextureException();
     }
-    return OrbTexture::inflate(image.bytes, image.compressedSize, expected);
+    return OrbPictureCodec::decode(image.bytes, image.compressedSize,
+                                   GvFont::kCellsAcross * GvFont::kCellSize,
+                                   GvFont::kCellRows * GvFont::kCellSize, 1);
 }
 
 } // namespace

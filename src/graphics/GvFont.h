@@ -14,8 +14,8 @@ public:
     static constexpr int kCellRows = 10;
     static constexpr int kCellSize = 128;
 
-    // From the embedded compressed glyph image; throws
-    // OrbCorruptDataTextureException when it does not inflate to its exact size.
+    // From the embedded coded glyph image (see OrbPictureCodec); throws
+    // OrbCorruptDataTextureException when it does not decode to its exact size.
     explicit GvFont(const OrbEmbeddedData& image);
     // From an inflated alpha image of 8 x 10 cells of cellSize x cellSize pixels.
     explicit GvFont(const unsigned char* alphaImage, int cellSize = kCellSize);

@@ -182,6 +182,28 @@ void OrbTexture::upload() {
     }
 }
 
+namespace {
+
+// The rounded means of the 2 x 2 blocks of `h` x 2 rows; with the pixel size
+// fixed the compiler can take many channels at once.
+template <int Bpp>
+void halveBlocks(const unsigned char* pixels, std::size_t row, int w, int h, unsigned char* d) {
+    for (int y = 0; y < h; ++y) {
+        const unsigned char* top = pixels + static_cast<std::size_t>(2 * y) * row;
+        const unsigned char* bottom = top + row;
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < Bpp; ++c) {
+                *d++ = static_cast<unsigned char>(
+                    (top[c] + top[Bpp + c] + bottom[c] + bottom[Bpp + c] + 2) / 4);
+            }
+            top += 2 * Bpp;
+            bottom += 2 * Bpp;
+        }
+    }
+}
+
+} // namespace
+
 std::vector<unsigned char> OrbTexture::halved(const unsigned char* pixels, int format, int width,
                                               int height) {
     const int bpp = bytesPerPixel(format);
@@ -202,18 +224,19 @@ std::vector<unsigned char> OrbTexture::halved(const unsigned char* pixels, int f
         return out;
     }
     // Each pixel is the rounded mean of a 2 x 2 block, as GLU's builder makes it.
-    unsigned char* d = out.data();
-    for (int y = 0; y < h; ++y) {
-        const unsigned char* top = pixels + static_cast<std::size_t>(2 * y) * row;
-        const unsigned char* bottom = top + row;
-        for (int x = 0; x < w; ++x) {
-            for (int c = 0; c < bpp; ++c) {
-                *d++ = static_cast<unsigned char>(
-                    (top[c] + top[bpp + c] + bottom[c] + bottom[bpp + c] + 2) / 4);
-            }
-            top += 2 * bpp;
-            bottom += 2 * bpp;
-        }
+    switch (bpp) {
+    case 1:
+        halveBlocks<1>(pixels, row, w, h, out.data());
+        break;
+    case 2:
+        halveBlocks<2>(pixels, row, w, h, out.data());
+        break;
+    case 3:
+        halveBlocks<3>(pixels, row, w, h, out.data());
+        break;
+    default:
+        halveBlocks<4>(pixels, row, w, h, out.data());
+        break;
     }
     return out;
 }

@@ -68,21 +68,30 @@ OrbTextureAtlas::OrbTextureAtlas(int format, int frameWidth, int frameHeight, in
 }
 
 void OrbTextureAtlas::setFrame(int index, const unsigned char* pixels) {
-    if (index < 0 || index >= frameCount_) {
+    unsigned char* at = frameData(index);
+    if (at == nullptr) {
         return;
     }
-    const std::size_t bpp = static_cast<std::size_t>(bytesPerPixel(format_));
-    const std::size_t rowBytes = static_cast<std::size_t>(frameWidth_) * bpp;
+    const std::size_t frameRow =
+        static_cast<std::size_t>(frameWidth_) * static_cast<std::size_t>(bytesPerPixel(format_));
+    for (int row = 0; row < frameHeight_; ++row) {
+        std::memcpy(at + static_cast<std::size_t>(row) * rowBytes(),
+                    pixels + static_cast<std::size_t>(row) * frameRow, frameRow);
+    }
+}
+
+unsigned char* OrbTextureAtlas::frameData(int index) {
+    if (index < 0 || index >= frameCount_) {
+        return nullptr;
+    }
     const int x0 = (index % columns_) * (frameWidth_ + kGutter);
     const int y0 = (index / columns_) * (frameHeight_ + kGutter);
-    for (int row = 0; row < frameHeight_; ++row) {
-        const std::size_t at =
-            (static_cast<std::size_t>(y0 + row) * static_cast<std::size_t>(width_) +
-             static_cast<std::size_t>(x0)) *
-            bpp;
-        std::memcpy(pixels_.data() + at, pixels + static_cast<std::size_t>(row) * rowBytes,
-                    rowBytes);
-    }
+    return pixels_.data() + static_cast<std::size_t>(y0) * rowBytes() +
+           static_cast<std::size_t>(x0) * static_cast<std::size_t>(bytesPerPixel(format_));
+}
+
+std::size_t OrbTextureAtlas::rowBytes() const {
+    return static_cast<std::size_t>(width_) * static_cast<std::size_t>(bytesPerPixel(format_));
 }
 
 OrbRect OrbTextureAtlas::frameRect(int index) const {

@@ -21,6 +21,11 @@ public:
     // its cell. Indices outside the atlas are ignored.
     void setFrame(int index, const unsigned char* pixels);
 
+    // Where frame `index` starts (its bottom row), for filling a frame in place;
+    // its rows lie rowBytes() apart. Null for indices outside the atlas.
+    unsigned char* frameData(int index);
+    std::size_t rowBytes() const;
+
     int frameCount() const { return frameCount_; }
     int frameWidth() const { return frameWidth_; }
     int frameHeight() const { return frameHeight_; }

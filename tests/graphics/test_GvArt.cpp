@@ -1,7 +1,8 @@
 #include "graphics/GvArt.h"
+#include "graphics/OrbCorruptDataTextureException.h"
+#include "graphics/OrbPictureCodec.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -11,21 +12,19 @@
 #include <string>
 #include <vector>
 
-// Inflates an embedded stream into a buffer of exactly its stated size; empty
-// when zlib fails or the stream does not fill the buffer exactly.
-static std::optional<std::vector<std::uint8_t>>
-inflateExactly(const unsigned char* bytes, std::size_t compressedSize, std::size_t size) {
-    std::vector<std::uint8_t> out(size);
-    uLongf length = static_cast<uLongf>(size);
-    if (uncompress(out.data(), &length, bytes, static_cast<uLong>(compressedSize)) != Z_OK ||
-        length != size) {
+// Decodes an embedded picture; empty when it is damaged or does not give
+// exactly its stated size.
+static std::optional<std::vector<std::uint8_t>> decoded(const OrbEmbeddedData& data, int width,
+                                                        int height, GvArtFormat format) {
+    const int channels = GvArt::bytesPerPixel(format);
+    if (data.size != static_cast<std::size_t>(width) * height * channels) {
         return std::nullopt;
     }
-    return out;
-}
-
-static std::optional<std::vector<std::uint8_t>> inflateExactly(const OrbEmbeddedData& data) {
-    return inflateExactly(data.bytes, data.compressedSize, data.size);
+    try {
+        return OrbPictureCodec::decode(data.bytes, data.compressedSize, width, height, channels);
+    } catch (const OrbCorruptDataTextureException&) {
+        return std::nullopt;
+    }
 }
 
 struct PictureSpec {
@@ -73,7 +72,7 @@ static const SetSpec kSets[] = {
     {GvArtSet::SteelWall, "SteelWall", 7, GvArtFormat::Rgba, true, false},
 };
 
-TEST(GvArtTest, EveryPictureHasTheListedFormatAndSizeAndInflatesExactly) {
+TEST(GvArtTest, EveryPictureHasTheListedFormatAndSizeAndDecodes) {
     for (const PictureSpec& spec : kPictures) {
         SCOPED_TRACE(spec.name);
         const GvArtPicture& pic = GvArt::image(spec.image);
@@ -84,11 +83,11 @@ TEST(GvArtTest, EveryPictureHasTheListedFormatAndSizeAndInflatesExactly) {
                                      GvArt::bytesPerPixel(spec.format));
         ASSERT_NE(pic.data.bytes, nullptr);
         EXPECT_LT(pic.data.compressedSize, pic.data.size);
-        EXPECT_TRUE(inflateExactly(pic.data).has_value());
+        EXPECT_TRUE(decoded(pic.data, pic.width, pic.height, pic.format).has_value());
     }
 }
 
-TEST(GvArtTest, EverySetHasTheListedFramesFormatAndSizeAndEachFrameInflatesExactly) {
+TEST(GvArtTest, EverySetHasTheListedFramesFormatAndSizeAndEachFrameDecodes) {
     for (const SetSpec& spec : kSets) {
         SCOPED_TRACE(spec.name);
         const GvArtFrames set = GvArt::frames(spec.set);
@@ -99,7 +98,7 @@ TEST(GvArtTest, EverySetHasTheListedFramesFormatAndSizeAndEachFrameInflatesExact
         for (int i = 0; i < set.count; ++i) {
             SCOPED_TRACE(i);
             ASSERT_EQ(set.frames[i].size, 128u * 128u * GvArt::bytesPerPixel(spec.format));
-            EXPECT_TRUE(inflateExactly(set.frames[i]).has_value());
+            EXPECT_TRUE(decoded(set.frames[i], 128, 128, spec.format).has_value());
         }
     }
 }
@@ -116,27 +115,42 @@ TEST(GvArtTest, UnknownPictureOrSetIsRefused) {
     EXPECT_THROW(GvArt::frames(static_cast<GvArtSet>(-1)), std::out_of_range);
 }
 
-TEST(GvArtTest, DamagedStreamsDoNotInflateToTheirSize) {
-    const OrbEmbeddedData& logo = GvArt::image(GvArtImage::Logo).data;
+TEST(GvArtTest, DamagedStreamsDoNotDecode) {
+    const GvArtPicture& logo = GvArt::image(GvArtImage::Logo);
     const OrbEmbeddedData& frame = GvArt::frames(GvArtSet::Boulder).frames[3];
-    for (const OrbEmbeddedData* data : {&logo, &frame}) {
-        std::vector<unsigned char> copy(data->bytes, data->bytes + data->compressedSize);
-        // Flipped bits in the middle of the deflate data.
+    const OrbEmbeddedData& font = GvArt::image(GvArtImage::Font).data;
+    struct Case {
+        const OrbEmbeddedData* data;
+        int width, height;
+        GvArtFormat format;
+    };
+    for (const Case& c :
+         {Case{&logo.data, 1024, 256, GvArtFormat::Rgba}, Case{&frame, 128, 128, GvArtFormat::Rgba},
+          Case{&font, 1024, 1280, GvArtFormat::Alpha}}) {
+        const std::vector<unsigned char> copy(c.data->bytes,
+                                              c.data->bytes + c.data->compressedSize);
+        const auto decodes = [&](const std::vector<unsigned char>& bytes, int height) {
+            return decoded(OrbEmbeddedData{bytes.data(), bytes.size(),
+                                           c.data->size / c.height * height},
+                           c.width, height, c.format)
+                .has_value();
+        };
+        ASSERT_TRUE(decodes(copy, c.height));
         std::vector<unsigned char> flipped = copy;
         for (std::size_t i = flipped.size() / 2; i < flipped.size() / 2 + 4; ++i) {
             flipped[i] ^= 0x5a;
         }
-        EXPECT_FALSE(inflateExactly(flipped.data(), flipped.size(), data->size));
-        // A flipped checksum byte at the very end.
+        EXPECT_FALSE(decodes(flipped, c.height)) << "flipped bits in the deflate data";
         std::vector<unsigned char> badSum = copy;
         badSum.back() ^= 0xff;
-        EXPECT_FALSE(inflateExactly(badSum.data(), badSum.size(), data->size));
-        // Cut short.
-        EXPECT_FALSE(inflateExactly(copy.data(), copy.size() - 10, data->size));
-        // A buffer one byte too small: the stream needs more room.
-        EXPECT_FALSE(inflateExactly(copy.data(), copy.size(), data->size - 1));
-        // One byte too large: the stream does not fill it.
-        EXPECT_FALSE(inflateExactly(copy.data(), copy.size(), data->size + 1));
+        EXPECT_FALSE(decodes(badSum, c.height)) << "a flipped checksum byte";
+        std::vector<unsigned char> badBound = copy;
+        badBound[0] = 200;
+        EXPECT_FALSE(decodes(badBound, c.height)) << "a bound past the largest";
+        EXPECT_FALSE(decodes({copy.begin(), copy.end() - 10}, c.height)) << "cut short";
+        EXPECT_FALSE(decodes({copy.begin(), copy.begin() + 1}, c.height)) << "no stream at all";
+        EXPECT_FALSE(decodes(copy, c.height - 1)) << "more pixels than the picture";
+        EXPECT_FALSE(decodes(copy, c.height + 1)) << "fewer pixels than the picture";
     }
 }
 
@@ -154,7 +168,8 @@ TEST(GvArtTest, PlayerGroupsFollowTheFrameTable) {
 }
 
 static std::vector<std::uint8_t> framePixels(GvArtSet set, int index) {
-    return inflateExactly(GvArt::frames(set).frames[index]).value();
+    const GvArtFrames f = GvArt::frames(set);
+    return decoded(f.frames[index], f.width, f.height, f.format).value();
 }
 
 TEST(GvArtTest, NeighbouringFramesOfAnimationsDiffer) {
@@ -267,7 +282,7 @@ static double advanceOf(int code) {
 
 TEST(GvArtTest, EveryGlyphIsDrawnWithinItsAdvance) {
     const std::vector<std::uint8_t> sheet =
-        inflateExactly(GvArt::image(GvArtImage::Font).data).value();
+        decoded(GvArt::image(GvArtImage::Font).data, 1024, 1280, GvArtFormat::Alpha).value();
     for (int code = 16; code <= 95; ++code) {
         SCOPED_TRACE(code);
         const int limit = static_cast<int>(advanceOf(code) * 128 + 0.5);
@@ -296,7 +311,7 @@ TEST(GvArtTest, CapitalsStandOnTheBaseline) {
     // The baseline is 0.0776 of the cell above its bottom (row 0 is the
     // bottom): capitals reach down to it and not below.
     const std::vector<std::uint8_t> sheet =
-        inflateExactly(GvArt::image(GvArtImage::Font).data).value();
+        decoded(GvArt::image(GvArtImage::Font).data, 1024, 1280, GvArtFormat::Alpha).value();
     for (int code : {'E', 'H', 'L', 'Z', '1'}) {
         SCOPED_TRACE(code);
         int lowest = 128;

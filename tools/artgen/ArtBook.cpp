@@ -37,6 +37,12 @@ ArtBook drawArtBook() {
             e.tiles = e.tiles || e.name == tiled;
         }
     }
+    // Flat interface colours and the small icon gain little from a tolerance.
+    for (const char* exact : {"Divider", "WindowIcon"}) {
+        for (ArtEntry& e : book.images) {
+            e.exact = e.exact || e.name == exact;
+        }
+    }
     // The slowest drawings come first so that the workers finish together.
     std::vector<ArtJob> jobs = {
         {&book.sets[10], drawPlayer},

@@ -10,6 +10,7 @@ struct ArtEntry {
     std::string name; // the GvArtImage / GvArtSet enumerator
     std::vector<ArtPicture> frames;
     bool tiles = false; // repeats seamlessly; previewed tiled 2 x 2
+    bool exact = false; // flat colours that must come back byte for byte
 };
 
 // Every picture, in the order of GvArtImage, and every set, in the order of

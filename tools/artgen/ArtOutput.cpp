@@ -2,6 +2,8 @@
 
 #include "ArtFont.h"
 
+#include "graphics/OrbPictureCodec.h"
+
 #include <zlib.h>
 
 #include <cstdio>
@@ -18,6 +20,10 @@ static std::vector<std::uint8_t> compressed(const std::vector<std::uint8_t>& raw
     }
     out.resize(size);
     return out;
+}
+
+static int channelsOf(ArtFormat format) {
+    return format == ArtFormat::Alpha ? 1 : format == ArtFormat::LuminanceAlpha ? 2 : 4;
 }
 
 static const char* formatName(ArtFormat format) {
@@ -96,7 +102,10 @@ bool ArtOutput::writeSource(const ArtBook& book, const std::string& path) {
     std::string blob;
     auto append = [&](const ArtEntry& entry, const ArtPicture& pic, std::size_t& offset,
                       std::size_t& size) {
-        const std::vector<std::uint8_t> z = compressed(pic.bytes);
+        const bool painted = pic.format == ArtFormat::Rgba && !entry.exact;
+        const std::vector<std::uint8_t> z =
+            OrbPictureCodec::encode(pic.bytes.data(), pic.width, pic.height, channelsOf(pic.format),
+                                    painted ? kPaintedBound : 0, painted ? kClearBound : 0);
         if (z.empty()) {
             std::cerr << "artgen: cannot compress " << entry.name << "\n";
             return false;

@@ -6,12 +6,21 @@
 #include <string>
 #include <vector>
 
-// Writing the drawn art: as zlib streams for the game (a binary file of streams
+// Writing the drawn art: as coded streams for the game (a binary file of streams
 // and a small C++ source of tables that includes it through the assembler), and
 // as PNG contact sheets for people to look at.
 class ArtOutput {
 public:
-    // Compresses every frame into the binary file at blobPath(path) and writes the
+    // How far a decoded colour channel of the painted pictures may stray from
+    // the drawn one: painted noise costs most of the bytes, and a step this
+    // small does not show. The colour of clear pixels, which only filtering and
+    // mipmaps blend in (weighted by their neighbours' cover), may stray further.
+    // Alpha, the lettering, the menu pieces and the pictures marked exact keep
+    // every byte.
+    static constexpr int kPaintedBound = 3;
+    static constexpr int kClearBound = 6;
+
+    // Codes every frame (see OrbPictureCodec) into the binary file at blobPath(path) and writes the
     // source that defines GvArt's tables. Returns false (with a message on
     // stderr) when writing fails.
     static bool writeSource(const ArtBook& book, const std::string& path);

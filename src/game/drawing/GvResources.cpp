@@ -4,6 +4,7 @@
 #include "graphics/GvFont.h"
 #include "graphics/OrbCorruptDataTextureException.h"
 #include "graphics/OrbGlState.h"
+#include "graphics/OrbPictureCodec.h"
 #include "graphics/OrbRenderToTexture.h"
 #include "graphics/OrbTexture.h"
 #include "graphics/OrbTextureAtlas.h"
@@ -15,7 +16,12 @@
 #include "ui/GvUiColours.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <deque>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -38,23 +44,86 @@ int pixelFormat(GvArtFormat format) {
     return OrbPixelAlpha;
 }
 
-std::unique_ptr<OrbTexture> picture(GvArtImage image, int wrapS, int wrapT) {
-    const GvArtPicture& p = GvArt::image(image);
-    return std::make_unique<OrbTexture>(p.data.compressedSize, p.data.bytes, pixelFormat(p.format),
-                                        p.width, p.height, wrapS, wrapT, OrbFilterLinear,
-                                        OrbFilterLinearMipmapLinear, true);
+// One picture to decode and where its pixels go.
+struct Decoding {
+    const OrbEmbeddedData* data;
+    int width;
+    int height;
+    int channels;
+    unsigned char* out;
+    std::size_t rowBytes;
+};
+
+void decodeOne(const Decoding& d) {
+    const std::size_t size = static_cast<std::size_t>(d.width) *
+                             static_cast<std::size_t>(d.height) *
+                             static_cast<std::size_t>(d.channels);
+    if (d.data->size != size) {
+        throw OrbCorruptDataTextureException();
+    }
+    OrbPictureCodec::decode(d.data->bytes, d.data->compressedSize, d.width, d.height, d.channels,
+                            d.out, d.rowBytes);
 }
 
-std::unique_ptr<OrbTextureSet> frames(GvArtSet set, int wrap) {
-    const GvArtFrames f = GvArt::frames(set);
-    auto result = std::make_unique<OrbTextureSet>();
-    for (int i = 0; i < f.count; ++i) {
-        const OrbEmbeddedData& d = f.frames[i];
-        result->add(std::make_unique<OrbTexture>(d.compressedSize, d.bytes, pixelFormat(f.format),
-                                                 f.width, f.height, wrap, wrap, OrbFilterLinear,
-                                                 OrbFilterLinearMipmapLinear, true));
+// Decodes every picture, spread over a few threads: the pictures are
+// independent of each other and decoding them is most of the start. Throws
+// OrbCorruptDataTextureException when any of them is damaged, after all are done.
+void decodeAll(const std::vector<Decoding>& jobs) {
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> damaged{false};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            try {
+                decodeOne(jobs[i]);
+            } catch (const OrbCorruptDataTextureException&) {
+                damaged = true;
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    for (unsigned t = 1; t < count; ++t) {
+        try {
+            helpers.emplace_back(work);
+        } catch (const std::system_error&) {
+            break; // fewer helpers only make it slower
+        }
     }
-    return result;
+    work();
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+    if (damaged) {
+        throw OrbCorruptDataTextureException();
+    }
+}
+
+// Pixels decoded for a texture that is made once all decoding is done.
+struct Pending {
+    std::vector<unsigned char> pixels;
+    int format;
+    int width;
+    int height;
+};
+
+// Queues a picture's decoding into a new buffer of `pending`.
+Pending& queue(std::vector<Decoding>& jobs, std::deque<Pending>& pending,
+               const OrbEmbeddedData& data, GvArtFormat format, int width, int height) {
+    const int channels = GvArt::bytesPerPixel(format);
+    if (width <= 0 || height <= 0) {
+        throw OrbCorruptDataTextureException();
+    }
+    Pending& p = pending.emplace_back(
+        Pending{std::vector<unsigned char>(static_cast<std::size_t>(width) * height * channels),
+                pixelFormat(format), width, height});
+    jobs.push_back(Decoding{&data, width, height, channels, p.pixels.data(),
+                            static_cast<std::size_t>(width) * channels});
+    return p;
+}
+
+std::unique_ptr<OrbTexture> textureOf(const Pending& p, int wrapS, int wrapT) {
+    return std::make_unique<OrbTexture>(p.pixels.data(), p.format, p.width, p.height, wrapS, wrapT,
+                                        OrbFilterLinear, OrbFilterLinearMipmapLinear, true);
 }
 
 // The images whose frames share the sprite atlas, in compositing order; the
@@ -83,19 +152,16 @@ GvArtSet artSetOf(GvImage image) {
     }
 }
 
-// The frames of a set, inflated one by one into the atlas from `first` on.
-void framesInto(GvArtSet set, OrbTextureAtlas& atlas, int first) {
+// Queues the frames of a set for decoding straight into the atlas from `first` on.
+void framesInto(GvArtSet set, OrbTextureAtlas& atlas, int first, std::vector<Decoding>& jobs) {
     const GvArtFrames f = GvArt::frames(set);
     if (pixelFormat(f.format) != atlas.format() || f.width != atlas.frameWidth() ||
-        f.height != atlas.frameHeight()) {
+        f.height != atlas.frameHeight() || first < 0 || first + f.count > atlas.frameCount()) {
         throw OrbCorruptDataTextureException();
     }
-    const std::size_t size = static_cast<std::size_t>(f.width) *
-                             static_cast<std::size_t>(f.height) *
-                             static_cast<std::size_t>(GvArt::bytesPerPixel(f.format));
     for (int i = 0; i < f.count; ++i) {
-        const OrbEmbeddedData& d = f.frames[i];
-        atlas.setFrame(first + i, OrbTexture::inflate(d.bytes, d.compressedSize, size).data());
+        jobs.push_back(Decoding{&f.frames[i], f.width, f.height, GvArt::bytesPerPixel(f.format),
+                                atlas.frameData(first + i), atlas.rowBytes()});
     }
 }
 
@@ -119,39 +185,87 @@ GvResources::GvResources() {
         spriteFrames += count;
     }
     sprites_ = std::make_unique<OrbTextureAtlas>(OrbPixelRGBA, 128, 128, spriteFrames);
-    auto spritesFrom = [&](GvImage image) {
-        framesInto(artSetOf(image), *sprites_,
-                   images.sheets[static_cast<std::size_t>(image)].first);
-    };
 
-    // Built in this order so that a damaged picture is met at the same point on
-    // every start.
-    font_ = std::make_unique<GvFont>(GvArt::image(GvArtImage::Font).data);
-    divider_ = picture(GvArtImage::Divider, OrbWrapRepeat, OrbWrapClampToEdge);
+    // Everything is decoded first, all at once, and the textures are made from
+    // the decoded pixels afterwards.
+    std::vector<Decoding> jobs;
+    std::deque<Pending> pending;
+    const GvArtPicture& fontArt = GvArt::image(GvArtImage::Font);
+    if (fontArt.format != GvArtFormat::Alpha ||
+        fontArt.width != GvFont::kCellsAcross * GvFont::kCellSize ||
+        fontArt.height != GvFont::kCellRows * GvFont::kCellSize) {
+        throw OrbCorruptDataTextureException();
+    }
+    const Pending& fontPixels =
+        queue(jobs, pending, fontArt.data, fontArt.format, fontArt.width, fontArt.height);
+
+    // The single pictures and the tile sets, each with its wrapping.
+    struct Single {
+        GvArtImage image;
+        int wrapS;
+        int wrapT;
+        std::unique_ptr<OrbTexture> GvResources::*member;
+        const Pending* pixels;
+    };
+    Single singles[] = {
+        {GvArtImage::Divider, OrbWrapRepeat, OrbWrapClampToEdge, &GvResources::divider_, nullptr},
+        {GvArtImage::Logo, OrbWrapClamp, OrbWrapClamp, &GvResources::logo_, nullptr},
+        {GvArtImage::PanelEdge, OrbWrapClamp, OrbWrapClamp, &GvResources::panelEdge_, nullptr},
+        {GvArtImage::Ramp, OrbWrapClamp, OrbWrapClamp, &GvResources::ramp_, nullptr},
+        {GvArtImage::Scroller, OrbWrapClampToEdge, OrbWrapClampToEdge, &GvResources::scroller_,
+         nullptr},
+        {GvArtImage::Sparkle, OrbWrapClamp, OrbWrapClamp, &GvResources::sparkle_, nullptr},
+        {GvArtImage::SquareEdge, OrbWrapClampToEdge, OrbWrapClampToEdge, &GvResources::squareEdge_,
+         nullptr},
+        {GvArtImage::VoodooDoll, OrbWrapClamp, OrbWrapClamp, &GvResources::voodooDoll_, nullptr},
+    };
+    struct Tiles {
+        GvArtSet set;
+        int wrap;
+        std::unique_ptr<OrbTextureSet> GvResources::*member;
+        std::vector<const Pending*> frames;
+    };
+    Tiles tiles[] = {
+        {GvArtSet::Amoeba, OrbWrapRepeat, &GvResources::amoeba_, {}},
+        {GvArtSet::Button, OrbWrapClamp, &GvResources::buttons_, {}},
+        {GvArtSet::BrickWall, OrbWrapRepeat, &GvResources::brickWall_, {}},
+        {GvArtSet::Dirt, OrbWrapRepeat, &GvResources::dirt_, {}},
+        {GvArtSet::Slime, OrbWrapRepeat, &GvResources::slime_, {}},
+        {GvArtSet::SteelWall, OrbWrapRepeat, &GvResources::steelWall_, {}},
+    };
+    for (Single& single : singles) {
+        const GvArtPicture& art = GvArt::image(single.image);
+        single.pixels = &queue(jobs, pending, art.data, art.format, art.width, art.height);
+    }
+    for (Tiles& set : tiles) {
+        const GvArtFrames f = GvArt::frames(set.set);
+        for (int i = 0; i < f.count; ++i) {
+            set.frames.push_back(&queue(jobs, pending, f.frames[i], f.format, f.width, f.height));
+        }
+    }
+    for (const GvImage image : kSpriteImages) {
+        if (image != GvImage::voodooDoll) {
+            framesInto(artSetOf(image), *sprites_,
+                       images.sheets[static_cast<std::size_t>(image)].first, jobs);
+        }
+    }
+    decodeAll(jobs);
+
+    font_ = std::make_unique<GvFont>(fontPixels.pixels.data(), GvFont::kCellSize);
     static const unsigned char kOpaque = 255;
     solid_ =
         std::make_unique<OrbTexture>(&kOpaque, OrbPixelAlpha, 1, 1, OrbWrapRepeat, OrbWrapRepeat,
                                      OrbFilterNearest, OrbFilterNearestMipmapNearest, true);
-    logo_ = picture(GvArtImage::Logo, OrbWrapClamp, OrbWrapClamp);
-    amoeba_ = frames(GvArtSet::Amoeba, OrbWrapRepeat);
-    spritesFrom(GvImage::bomb);
-    spritesFrom(GvImage::boulder);
-    spritesFrom(GvImage::butterfly);
-    buttons_ = frames(GvArtSet::Button, OrbWrapClamp);
-    brickWall_ = frames(GvArtSet::BrickWall, OrbWrapRepeat);
-    spritesFrom(GvImage::diamond);
-    dirt_ = frames(GvArtSet::Dirt, OrbWrapRepeat);
-    spritesFrom(GvImage::explosion);
-    spritesFrom(GvImage::firefly);
-    panelEdge_ = picture(GvArtImage::PanelEdge, OrbWrapClamp, OrbWrapClamp);
-    spritesFrom(GvImage::player);
-    ramp_ = picture(GvArtImage::Ramp, OrbWrapClamp, OrbWrapClamp);
-    scroller_ = picture(GvArtImage::Scroller, OrbWrapClampToEdge, OrbWrapClampToEdge);
-    slime_ = frames(GvArtSet::Slime, OrbWrapRepeat);
-    sparkle_ = picture(GvArtImage::Sparkle, OrbWrapClamp, OrbWrapClamp);
-    squareEdge_ = picture(GvArtImage::SquareEdge, OrbWrapClampToEdge, OrbWrapClampToEdge);
-    steelWall_ = frames(GvArtSet::SteelWall, OrbWrapRepeat);
-    voodooDoll_ = picture(GvArtImage::VoodooDoll, OrbWrapClamp, OrbWrapClamp);
+    for (const Single& single : singles) {
+        this->*single.member = textureOf(*single.pixels, single.wrapS, single.wrapT);
+    }
+    for (const Tiles& set : tiles) {
+        auto frames = std::make_unique<OrbTextureSet>();
+        for (const Pending* frame : set.frames) {
+            frames->add(textureOf(*frame, set.wrap, set.wrap));
+        }
+        this->*set.member = std::move(frames);
+    }
     if (voodooDoll_->format() != OrbPixelRGBA || voodooDoll_->width() != 128 ||
         voodooDoll_->height() != 128) {
         throw OrbCorruptDataTextureException();
@@ -182,6 +296,23 @@ GvResources::GvResources() {
     ui_.ramp = ramp_.get();
     ui_.squareEdge = squareEdge_.get();
     ui_.divider = divider_.get();
+
+    // Every texture, so that one loop brings them all to a context and one
+    // takes them away again.
+    const auto addSet = [this](const OrbTextureSet& set) {
+        for (int i = 0; i < set.size(); ++i) {
+            textures_.push_back(&set[i]);
+        }
+    };
+    addSet(font_->glyphs());
+    textures_.push_back(solid_.get());
+    textures_.push_back(sprites_.get());
+    for (const Single& single : singles) {
+        textures_.push_back((this->*single.member).get());
+    }
+    for (const Tiles& set : tiles) {
+        addSet(*(this->*set.member));
+    }
     resize(1, 1);
 }
 
@@ -215,46 +346,18 @@ OrbColor GvResources::makeColour(float r, float g, float b, float a) {
 
 void GvResources::setUpGraphics(int width, int height) {
     OrbGlState::setUpDrawing();
-    font_->acquire();
-    divider_->acquire();
-    solid_->acquire();
-    logo_->acquire();
-    amoeba_->acquire();
-    sprites_->acquire();
-    buttons_->acquire();
-    brickWall_->acquire();
-    dirt_->acquire();
-    panelEdge_->acquire();
-    ramp_->acquire();
-    scroller_->acquire();
-    slime_->acquire();
-    sparkle_->acquire();
-    squareEdge_->acquire();
-    steelWall_->acquire();
-    voodooDoll_->acquire();
+    for (OrbTexture* texture : textures_) {
+        texture->acquire();
+    }
     hasGraphics_ = true;
     resize(width, height);
 }
 
 void GvResources::releaseGraphics() {
     hasGraphics_ = false;
-    font_->release();
-    divider_->release();
-    solid_->release();
-    logo_->release();
-    amoeba_->release();
-    sprites_->release();
-    buttons_->release();
-    brickWall_->release();
-    dirt_->release();
-    panelEdge_->release();
-    ramp_->release();
-    scroller_->release();
-    slime_->release();
-    sparkle_->release();
-    squareEdge_->release();
-    steelWall_->release();
-    voodooDoll_->release();
+    for (OrbTexture* texture : textures_) {
+        texture->release();
+    }
 }
 
 void GvResources::resize(int width, int height) {

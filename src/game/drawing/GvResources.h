@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class GvCaveDef;
 class GvFont;
@@ -19,7 +20,7 @@ class OrbTextureAtlas;
 class OrbTextureSet;
 
 // Every picture of the game, the four projections and the drawing of world
-// objects, cave previews and the title backdrop. The pictures are built (inflated)
+// objects, cave previews and the title backdrop. The pictures are built (decoded)
 // once at construction and stay in memory; `setUpGraphics` and `releaseGraphics`
 // bring them to and from a GL context, so a lost context costs only a re-upload.
 // The frames of the free-standing pictures (explosion, bomb, boulder, diamond,
@@ -134,4 +135,7 @@ private:
 
     std::unique_ptr<GvWorldRenderer> renderer_;
     GvUiResources ui_;
+    // Every texture above (the font's glyphs and the sets' frames one by one):
+    // what a new GL context needs uploaded.
+    std::vector<OrbTexture*> textures_;
 };

@@ -7,6 +7,7 @@
 #include "formats/GvLevelPackLoader.h"
 #include "graphics/GvArt.h"
 #include "graphics/OrbGlState.h"
+#include "graphics/OrbPictureCodec.h"
 #include "graphics/OrbProjection.h"
 #include "graphics/OrbRenderToTexture.h"
 #include "graphics/OrbTextureSet.h"
@@ -351,8 +352,9 @@ std::unique_ptr<OrbTextureSet> separateFrames(GvArtSet set) {
     const GvArtFrames f = GvArt::frames(set);
     auto result = std::make_unique<OrbTextureSet>();
     for (int i = 0; i < f.count; ++i) {
-        result->add(std::make_unique<OrbTexture>(f.frames[i].compressedSize, f.frames[i].bytes,
-                                                 OrbPixelRGBA, f.width, f.height));
+        const std::vector<unsigned char> pixels = OrbPictureCodec::decode(
+            f.frames[i].bytes, f.frames[i].compressedSize, f.width, f.height, 4);
+        result->add(std::make_unique<OrbTexture>(pixels.data(), OrbPixelRGBA, f.width, f.height));
     }
     return result;
 }
