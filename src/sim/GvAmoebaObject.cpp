@@ -7,8 +7,9 @@
 
 void GvAmoebaObject::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {
     finishClip();
-    if (detached)
+    if (detached) {
         return;
+    }
     if (world.amoeba_fate != GvObjectKind::amoeba) {
         const GvObjectKind fate = world.amoeba_fate;
         // Stamped first, so the removal below gives this amoeba no extra tick.
@@ -22,15 +23,17 @@ void GvAmoebaObject::tick(GvWorld& world, int col, int row, GvInputBits, bool de
         world.placeObject(col, row, std::move(converted));
         return;
     }
-    if (int(world.random.next() & 0xffu) >= int(world.amoeba_chance))
+    if (static_cast<int>(world.random.next() & 0xffu) >= static_cast<int>(world.amoeba_chance)) {
         return;
-    const int direction = int(world.random.next() & 3u);
+    }
+    const int direction = static_cast<int>(world.random.next() & 3u);
     const int dx = kSteps[direction][0];
     const int dy = kSteps[direction][1];
     int c = col + dx;
     int r = row + dy;
-    if (!world.wrapCoordinates(c, r) || world.isStamped(c, r))
+    if (!world.wrapCoordinates(c, r) || world.isStamped(c, r)) {
         return;
+    }
     const GvObjectKind target = world.kindAt(c, r);
     if (target == GvObjectKind::dirt) {
         std::unique_ptr<GvObject> dirt = world.takeObject(c, r);

@@ -3,8 +3,9 @@
 #include "sim/GvWorld.h"
 
 void GvBombObject::ignite(GvWorld& world) {
-    if (fuse_end < 0)
+    if (fuse_end < 0) {
         fuse_end = world.tick_count + world.bomb_ticks;
+    }
 }
 
 GvObjectKind GvBombObject::kind() const {
@@ -44,8 +45,9 @@ GvWorldEvent GvBombObject::fallEvent() const {
 }
 
 bool GvBombObject::beforeFall(GvWorld& world, int col, int row) {
-    if (fuse_end < 0 || world.tick_count < fuse_end)
+    if (fuse_end < 0 || world.tick_count < fuse_end) {
         return false;
+    }
     world.explode(col, row, GvObjectKind::space);
     return true;
 }
@@ -55,6 +57,7 @@ void GvBombObject::landed(GvWorld& world) {
 }
 
 void GvBombObject::afterFall(GvWorld& world) {
-    if (fuse_end >= 0)
+    if (fuse_end >= 0) {
         world.raiseEvent(GvWorldEvent::fuse);
+    }
 }

@@ -9,10 +9,12 @@
 
 void GvButterflyObject::tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) {
     GvMovingObjectBase::tick(world, col, row, input, detached);
-    if (detached)
+    if (detached) {
         return;
-    if (GvCreatureRules::touchTest(world, col, row, GvObjectKind::diamond))
+    }
+    if (GvCreatureRules::touchTest(world, col, row, GvObjectKind::diamond)) {
         return;
+    }
     // A direction from outside the table is read modulo four.
     const int d = ((direction % 4) + 4) % 4;
     const int e = (d + 1) % 4;
@@ -34,16 +36,18 @@ void GvButterflyObject::tick(GvWorld& world, int col, int row, GvInputBits input
 void GvButterflyObject::animate(GvWorld& world, float tickDelta, float seconds) {
     GvMovingObjectBase::animate(world, tickDelta, seconds);
     float phase = std::fmod(flutter_phase + seconds * flutter_rate, 1.0f);
-    if (phase < 0.0f)
+    if (phase < 0.0f) {
         phase += 1.0f;
+    }
     // Rounding (or a non-finite rate) must not leave the phase outside [0, 1).
     flutter_phase = (phase >= 0.0f && phase < 1.0f) ? phase : 0.0f;
     animating = true;
 }
 
 float GvButterflyObject::wingOpening() const {
-    if (flutter_phase >= 0.7f)
+    if (flutter_phase >= 0.7f) {
         return 0.0f;
+    }
     const float open =
         flutter_phase <= 0.35f ? flutter_phase / 0.35f : 2.0f - flutter_phase / 0.35f;
     return std::clamp(open, 0.0f, 1.0f);

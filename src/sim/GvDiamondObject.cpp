@@ -55,11 +55,12 @@ GvObjectKind GvDiamondObject::magicWallKind() const {
 }
 
 void GvDiamondObject::afterFall(GvWorld& world) {
-    if (sparkling)
+    if (sparkling) {
         return;
+    }
     if (world.cosmetic_random.nextUnit() < kSparkleChance) {
         sparkle_life = kSparkleLife;
-        sparkle_seed = int(world.cosmetic_random.next() & 0x7fffffffu);
+        sparkle_seed = static_cast<int>(world.cosmetic_random.next() & 0x7fffffffu);
         sparkling = true;
         animating = true;
         sparkle_angle = world.cosmetic_random.nextUnit() * 360.0f;

@@ -9,8 +9,9 @@ GvExplosionObject::GvExplosionObject(std::unique_ptr<GvObject> leftBehind)
     : remains(leftBehind ? std::move(leftBehind) : std::make_unique<GvSpaceObject>()) {}
 
 void GvExplosionObject::tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) {
-    if (remains)
+    if (remains) {
         remains->tick(world, col, row, input, true);
+    }
     const int s = stage;
     stage = s + 1;
     stage_fraction = 0.0f;
@@ -31,21 +32,23 @@ void GvExplosionObject::tick(GvWorld& world, int col, int row, GvInputBits input
     }
     // A detached explosion no longer owns its cell, so it must not hold up
     // whatever stands there now.
-    if (!detached)
+    if (!detached) {
         world.stampCell(col, row);
+    }
 }
 
 void GvExplosionObject::animate(GvWorld& world, float tickDelta, float seconds) {
     GvVisibleObjectBase::animate(world, tickDelta, seconds);
-    if (remains)
+    if (remains) {
         remains->animate(world, tickDelta, seconds);
+    }
     stage_fraction = world.tick_fraction;
     // The stage moves on with the tick fraction: never at rest.
     animating = true;
 }
 
 float GvExplosionObject::frame() const {
-    return std::clamp((float(stage) + stage_fraction) / 3.0f, 0.0f, 1.0f);
+    return std::clamp((static_cast<float>(stage) + stage_fraction) / 3.0f, 0.0f, 1.0f);
 }
 
 GvObjectKind GvExplosionObject::kind() const {

@@ -7,8 +7,9 @@
 bool GvFallingObjectBase::canFall(const GvWorld& world, int col, int row, int dx) {
     // Under retro physics a cell freed in this tick can be entered at once.
     const bool retro = world.physics == GvPhysics::retro;
-    if (dx != 0 && !world.isOpenSpace(col, row, dx, 0, retro))
+    if (dx != 0 && !world.isOpenSpace(col, row, dx, 0, retro)) {
         return false;
+    }
     return world.isOpenSpace(col, row, dx, 1, retro);
 }
 
@@ -16,10 +17,12 @@ void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bo
     setShiftX(0.0f, 0.0f);
     setShiftY(0.0f, 0.0f);
     applySpin();
-    if (detached)
+    if (detached) {
         return;
-    if (beforeFall(world, col, row))
+    }
+    if (beforeFall(world, col, row)) {
         return;
+    }
 
     int belowCol = col;
     int belowRow = row + 1;
@@ -43,8 +46,9 @@ void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bo
     }
 
     const bool wasFalling = falling;
-    if (falling)
+    if (falling) {
         landed(world);
+    }
     bool rolled = false;
     if (below != nullptr && below->isRounded()) {
         for (int dx : {-1, 1}) {
@@ -63,8 +67,9 @@ void GvFallingObjectBase::tick(GvWorld& world, int col, int row, GvInputBits, bo
     }
     // The strike may explode this very cell: the object then lives on in a
     // vanish list until the next tick, so its members stay valid below.
-    if (wasFalling && belowExists)
+    if (wasFalling && belowExists) {
         strike(world, belowCol, belowRow);
+    }
     afterFall(world);
 }
 
@@ -131,10 +136,11 @@ void GvFallingObjectBase::afterFall(GvWorld&) {}
 
 void GvFallingObjectBase::moveBy(GvWorld& world, int col, int row, int dx, int dy) {
     GvRollingObjectBase::moveBy(world, col, row, dx, dy);
-    if (dx < 0)
+    if (dx < 0) {
         setSpin(kRollDegrees, angle_value + kRollDegrees);
-    else if (dx > 0)
+    } else if (dx > 0) {
         setSpin(-kRollDegrees, angle_value - kRollDegrees);
+    }
 }
 
 void GvFallingObjectBase::setFalling(bool value) {

@@ -4,16 +4,18 @@
 #include "sim/GvWorld.h"
 
 GvFireflyObject::GvFireflyObject(int directionIndex) : direction(directionIndex) {
-    setAngle(float(directionIndex) * 90.0f);
+    setAngle(static_cast<float>(directionIndex) * 90.0f);
 }
 
 void GvFireflyObject::tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) {
     GvRollingObjectBase::tick(world, col, row, input, detached);
     applySpin();
-    if (detached)
+    if (detached) {
         return;
-    if (GvCreatureRules::touchTest(world, col, row, GvObjectKind::space))
+    }
+    if (GvCreatureRules::touchTest(world, col, row, GvObjectKind::space)) {
         return;
+    }
     // A direction from outside the table is read modulo four.
     const int d = ((direction % 4) + 4) % 4;
     const int e = (d + 3) % 4;

@@ -6,5 +6,5 @@ std::uint32_t GvGamePlayRandomStream::next() {
 }
 
 float GvGamePlayRandomStream::nextUnit() {
-    return float(double(next() & 0x7fffffffu) / 2147483647.0);
+    return static_cast<float>(static_cast<double>(next() & 0x7fffffffu) / 2147483647.0);
 }

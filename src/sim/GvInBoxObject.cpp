@@ -5,8 +5,9 @@
 
 void GvInBoxObject::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {
     flash = (world.tick_count + col + row) % 2 == 0;
-    if (detached)
+    if (detached) {
         return;
+    }
     if (world.state == GvWorldState::Playing) {
         // The box fades out beneath a player that fades in over one tick; the
         // placed player is stamped, so it first acts in the next tick.

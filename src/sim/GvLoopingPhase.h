@@ -11,12 +11,14 @@ public:
     explicit GvLoopingPhase(float periodSeconds = 1.0f) : period(periodSeconds) {}
 
     void advance(float seconds) {
-        if (period <= 0.0f || !(seconds > 0.0f))
+        if (period <= 0.0f || !(seconds > 0.0f)) {
             return;
+        }
         phase = phase + seconds / period;
         phase -= std::floor(phase);
-        if (phase >= 1.0f)
+        if (phase >= 1.0f) {
             phase = 0.0f;
+        }
     }
     float value() const { return path.value(phase); }
 

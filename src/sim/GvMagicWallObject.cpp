@@ -4,15 +4,17 @@
 
 void GvMagicWallObject::tick(GvWorld& world, int col, int row, GvInputBits input, bool detached) {
     GvClippedObjectBase::tick(world, col, row, input, detached);
-    if (world.magic_wall_state != 1)
+    if (world.magic_wall_state != 1) {
         return;
-    if (!detached)
+    }
+    if (!detached) {
         world.raiseEvent(GvWorldEvent::magic_wall);
+    }
     // A fresh set starts small and staggered so they do not all burn out together.
     if (sparkles.empty()) {
         for (int k = 1; k <= kMaxSparkles; ++k) {
             Sparkle sparkle = newSparkle(world);
-            sparkle.size *= float(k) * 0.25f;
+            sparkle.size *= static_cast<float>(k) * 0.25f;
             sparkles.push_back(sparkle);
         }
         animating = true;
@@ -25,12 +27,14 @@ void GvMagicWallObject::animate(GvWorld& world, float tickDelta, float seconds) 
         Sparkle& sparkle = sparkles[i];
         sparkle.angle -= 20.0f * tickDelta;
         sparkle.size -= 0.1f * tickDelta;
-        if (sparkle.size > 0.0f)
+        if (sparkle.size > 0.0f) {
             continue;
-        if (world.magic_wall_state == 1)
+        }
+        if (world.magic_wall_state == 1) {
             sparkle = newSparkle(world);
-        else
-            sparkles.erase(sparkles.begin() + std::ptrdiff_t(i));
+        } else {
+            sparkles.erase(sparkles.begin() + static_cast<std::ptrdiff_t>(i));
+        }
     }
     animating = animating || !sparkles.empty();
 }

@@ -19,8 +19,9 @@ bool GvMovingObjectBase::isShifted() const {
 void GvMovingObjectBase::setShiftX(float offset, float rate) {
     shift_x = offset;
     shift_x_rate = rate;
-    if (rate != 0.0f)
+    if (rate != 0.0f) {
         animating = true;
+    }
 }
 
 float GvMovingObjectBase::shiftX() const {
@@ -30,8 +31,9 @@ float GvMovingObjectBase::shiftX() const {
 void GvMovingObjectBase::setShiftY(float offset, float rate) {
     shift_y = offset;
     shift_y_rate = rate;
-    if (rate != 0.0f)
+    if (rate != 0.0f) {
         animating = true;
+    }
 }
 
 float GvMovingObjectBase::shiftY() const {

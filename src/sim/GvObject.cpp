@@ -12,11 +12,12 @@ void GvObject::moveBy(GvWorld& world, int col, int row, int dx, int dy) {
     int toCol = col + dx;
     int toRow = row + dy;
     // Callers test the target first; a vanished neighbour leaves the object put.
-    if (!world.wrapCoordinates(toCol, toRow))
+    if (!world.wrapCoordinates(toCol, toRow)) {
         return;
+    }
     world.moveObject(col, row, toCol, toRow);
-    setShiftX(float(-dx), float(dx));
-    setShiftY(float(-dy), float(dy));
+    setShiftX(static_cast<float>(-dx), static_cast<float>(dx));
+    setShiftY(static_cast<float>(-dy), static_cast<float>(dy));
 }
 
 void GvObject::fadeTo(float, float) {}

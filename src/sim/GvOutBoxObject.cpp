@@ -3,8 +3,9 @@
 #include "sim/GvWorld.h"
 
 void GvOutBoxObject::tick(GvWorld& world, int col, int row, GvInputBits, bool) {
-    if (world.quota_reached)
+    if (world.quota_reached) {
         flash = (col + row + world.tick_count) % 2 == 0;
+    }
 }
 
 GvObjectKind GvOutBoxObject::kind() const {

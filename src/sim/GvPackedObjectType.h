@@ -50,14 +50,15 @@ inline constexpr const char* kPackedObjectKeywords[kPackedObjectTypeCount] = {
 
 // The keyword of a type; values outside 0..27 have none and give "none".
 constexpr const char* packedObjectKeyword(GvPackedObjectType type) {
-    const int value = int(type);
+    const int value = static_cast<int>(type);
     return (value >= 0 && value < kPackedObjectTypeCount) ? kPackedObjectKeywords[value] : "none";
 }
 
 // The type named by a keyword, ignoring letter case; empty when unknown.
 constexpr std::optional<GvPackedObjectType> packedObjectTypeFromKeyword(std::string_view word) {
     const int index = keywordTableLookup(kPackedObjectKeywords, word);
-    if (index < 0)
+    if (index < 0) {
         return std::nullopt;
-    return GvPackedObjectType(index);
+    }
+    return static_cast<GvPackedObjectType>(index);
 }

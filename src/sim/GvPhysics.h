@@ -20,7 +20,8 @@ constexpr const char* physicsKeyword(GvPhysics physics) {
 
 constexpr std::optional<GvPhysics> physicsFromKeyword(std::string_view word) {
     const int index = keywordTableLookup(kPhysicsKeywords, word);
-    if (index < 0)
+    if (index < 0) {
         return std::nullopt;
-    return GvPhysics(index);
+    }
+    return static_cast<GvPhysics>(index);
 }

@@ -12,14 +12,15 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
     int dy = 0;
     bool snap = false;
     if (!detached) {
-        if ((input & kInputLeft) != 0)
+        if ((input & kInputLeft) != 0) {
             dx = -1;
-        else if ((input & kInputRight) != 0)
+        } else if ((input & kInputRight) != 0) {
             dx = 1;
-        else if ((input & kInputUp) != 0)
+        } else if ((input & kInputUp) != 0) {
             dy = -1;
-        else if ((input & kInputDown) != 0)
+        } else if ((input & kInputDown) != 0) {
             dy = 1;
+        }
         snap = (input & kInputSnap) != 0;
     }
     facing = dx < 0 ? 1 : dx > 0 ? 3 : dy < 0 ? 0 : 2;
@@ -33,10 +34,12 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
     if ((dx != 0 || dy != 0) && world.wrapCoordinates(targetCol, targetRow)) {
         switch (world.kindAt(targetCol, targetRow)) {
         case GvObjectKind::space:
-            if (snap)
+            if (snap) {
                 break;
-            if (world.physics != GvPhysics::retro && world.isStamped(targetCol, targetRow))
+            }
+            if (world.physics != GvPhysics::retro && world.isStamped(targetCol, targetRow)) {
                 break;
+            }
             moveBy(world, col, row, dx, dy);
             world.raiseEvent(GvWorldEvent::step);
             walking = true;
@@ -62,8 +65,9 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
             moved = push(world, col, row, targetCol, targetRow, dx, dy, snap);
             break;
         case GvObjectKind::out_box:
-            if (!world.quota_reached || snap)
+            if (!world.quota_reached || snap) {
                 break;
+            }
             world.removeWithFade(targetCol, targetRow);
             moveBy(world, col, row, dx, dy);
             walking = true;
@@ -81,8 +85,9 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
         idle_phase = 0.0f;
         if (!detached && dx == 0 && dy == 0) {
             blinking = (world.cosmetic_random.next() & 3u) == 0;
-            if ((world.cosmetic_random.next() & 15u) == 0)
+            if ((world.cosmetic_random.next() & 15u) == 0) {
                 tapping = !tapping;
+            }
         } else {
             blinking = false;
             tapping = false;
@@ -92,15 +97,17 @@ void GvPlayerObject::tick(GvWorld& world, int col, int row, GvInputBits input, b
         world.player_col = moved ? targetCol : col;
         world.player_row = moved ? targetRow : row;
     }
-    if (walking != wasWalking)
+    if (walking != wasWalking) {
         walk_phase = 0.0f;
+    }
 }
 
 bool GvPlayerObject::collect(GvWorld& world, int col, int row, int targetCol, int targetRow, int dx,
                              int dy, bool snap) {
     const GvObject* diamond = world.cellAt(targetCol, targetRow);
-    if (diamond->isFalling() || world.isStamped(targetCol, targetRow))
+    if (diamond->isFalling() || world.isStamped(targetCol, targetRow)) {
         return false;
+    }
     ++world.diamonds_collected;
     if (world.diamonds_collected == world.diamond_quota) {
         world.raiseEvent(GvWorldEvent::quota);
@@ -110,8 +117,8 @@ bool GvPlayerObject::collect(GvWorld& world, int col, int row, int targetCol, in
     bool moved = false;
     if (snap) {
         // Drawn flying one cell towards the player while it shrinks.
-        taken->setShiftX(0.0f, float(-dx));
-        taken->setShiftY(0.0f, float(-dy));
+        taken->setShiftX(0.0f, static_cast<float>(-dx));
+        taken->setShiftY(0.0f, static_cast<float>(-dy));
     } else {
         taken->setShiftX(0.0f, 0.0f);
         taken->setShiftY(0.0f, 0.0f);
@@ -131,8 +138,9 @@ bool GvPlayerObject::collect(GvWorld& world, int col, int row, int targetCol, in
 bool GvPlayerObject::push(GvWorld& world, int col, int row, int targetCol, int targetRow, int dx,
                           int dy, bool snap) {
     // Boulders and bombs only move sideways.
-    if (dy != 0)
+    if (dy != 0) {
         return false;
+    }
     GvObject* pushed = world.cellAt(targetCol, targetRow);
     const bool retro = world.physics == GvPhysics::retro;
     int beyondCol = targetCol + dx;
@@ -166,8 +174,9 @@ bool GvPlayerObject::push(GvWorld& world, int col, int row, int targetCol, int t
 
 void GvPlayerObject::animate(GvWorld& world, float tickDelta, float seconds) {
     GvMovingObjectBase::animate(world, tickDelta, seconds);
-    if (walking)
+    if (walking) {
         walk_phase = std::fmod(walk_phase + tickDelta / 3.0f, 1.0f);
+    }
     idle_phase = std::fmod(idle_phase + tickDelta * 0.5f, 1.0f);
     animating = true;
 }

@@ -20,7 +20,8 @@ constexpr const char* presentationKeyword(GvPresentation presentation) {
 
 constexpr std::optional<GvPresentation> presentationFromKeyword(std::string_view word) {
     const int index = keywordTableLookup(kPresentationKeywords, word);
-    if (index < 0)
+    if (index < 0) {
         return std::nullopt;
-    return GvPresentation(index);
+    }
+    return static_cast<GvPresentation>(index);
 }

@@ -4,8 +4,9 @@
 
 void GvRollingObjectBase::animate(GvWorld& world, float tickDelta, float seconds) {
     GvMovingObjectBase::animate(world, tickDelta, seconds);
-    if (spin != 0.0f)
+    if (spin != 0.0f) {
         setAngle(angle_value + spin * tickDelta);
+    }
     animating = animating || spin != 0.0f;
 }
 
@@ -15,8 +16,9 @@ void GvRollingObjectBase::setAngle(float degrees) {
         return;
     }
     float reduced = std::fmod(degrees, 360.0f);
-    if (reduced < 0.0f)
+    if (reduced < 0.0f) {
         reduced += 360.0f;
+    }
     // fmod of a tiny negative value can round up to exactly 360.
     angle_value = reduced >= 360.0f ? 0.0f : reduced;
 }
@@ -28,8 +30,9 @@ float GvRollingObjectBase::angle() const {
 void GvRollingObjectBase::setSpin(float delta, float target) {
     spin = delta;
     spin_target = target;
-    if (delta != 0.0f)
+    if (delta != 0.0f) {
         animating = true;
+    }
 }
 
 void GvRollingObjectBase::applySpin() {

@@ -9,34 +9,42 @@
 // A look-alike of a boulder or diamond, drawn sinking into the slime while the
 // original comes out below.
 static std::unique_ptr<GvObject> copyOf(const GvObject& object) {
-    if (const auto* boulder = dynamic_cast<const GvBoulderObject*>(&object))
+    if (const auto* boulder = dynamic_cast<const GvBoulderObject*>(&object)) {
         return std::make_unique<GvBoulderObject>(*boulder);
-    if (const auto* diamond = dynamic_cast<const GvDiamondObject*>(&object))
+    }
+    if (const auto* diamond = dynamic_cast<const GvDiamondObject*>(&object)) {
         return std::make_unique<GvDiamondObject>(*diamond);
+    }
     return nullptr;
 }
 
 void GvSlimeObject::tick(GvWorld& world, int col, int row, GvInputBits, bool detached) {
-    if (detached)
+    if (detached) {
         return;
+    }
     int aboveCol = col;
     int aboveRow = row - 1;
     int belowCol = col;
     int belowRow = row + 1;
-    if (!world.wrapCoordinates(aboveCol, aboveRow) || !world.wrapCoordinates(belowCol, belowRow))
+    if (!world.wrapCoordinates(aboveCol, aboveRow) || !world.wrapCoordinates(belowCol, belowRow)) {
         return;
-    if (world.kindAt(belowCol, belowRow) != GvObjectKind::space)
+    }
+    if (world.kindAt(belowCol, belowRow) != GvObjectKind::space) {
         return;
+    }
     // The draw is made whether or not anything rests on the slime.
-    if (int(world.random.next() & 0xffffu) >= world.slime_permeability)
+    if (static_cast<int>(world.random.next() & 0xffffu) >= world.slime_permeability) {
         return;
+    }
     if (world.physics != GvPhysics::retro &&
-        (world.isStamped(aboveCol, aboveRow) || world.isStamped(belowCol, belowRow)))
+        (world.isStamped(aboveCol, aboveRow) || world.isStamped(belowCol, belowRow))) {
         return;
+    }
     const GvObject* above = world.cellAt(aboveCol, aboveRow);
     const GvObjectKind kind = above->kind();
-    if (above->isFalling() || (kind != GvObjectKind::boulder && kind != GvObjectKind::diamond))
+    if (above->isFalling() || (kind != GvObjectKind::boulder && kind != GvObjectKind::diamond)) {
         return;
+    }
     std::unique_ptr<GvObject> copy = copyOf(*above);
     std::unique_ptr<GvObject> object = world.takeObject(aboveCol, aboveRow);
     if (copy) {

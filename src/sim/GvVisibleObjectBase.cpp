@@ -49,11 +49,13 @@ float GvVisibleObjectBase::scale() const {
 }
 
 void GvVisibleObjectBase::approach(float& value, float target, float rate, float ticks) {
-    if (value == target || ticks <= 0.0f)
+    if (value == target || ticks <= 0.0f) {
         return;
+    }
     const float step = std::fabs(rate) * ticks;
-    if (value < target)
+    if (value < target) {
         value = (value + step >= target) ? target : value + step;
-    else
+    } else {
         value = (value - step <= target) ? target : value - step;
+    }
 }

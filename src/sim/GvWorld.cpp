@@ -34,7 +34,7 @@ void GvWorld::reset(int newWidth, int newHeight, GvWrapMode newWrap) {
     }
     tick_count = 0;
     cells.clear();
-    cells.resize(std::size_t(width) * std::size_t(height));
+    cells.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (auto& cell : cells) {
         cell = std::make_unique<GvSpaceObject>();
     }
@@ -241,8 +241,8 @@ GvObjectKind GvWorld::findPlayer() {
 }
 
 std::pair<float, float> GvWorld::viewTarget(bool centre) const {
-    float x = float(player_col) + (centre ? 0.5f : 0.0f);
-    float y = float(player_row) + (centre ? 0.5f : 0.0f);
+    float x = static_cast<float>(player_col) + (centre ? 0.5f : 0.0f);
+    float y = static_cast<float>(player_row) + (centre ? 0.5f : 0.0f);
     if (player_col >= 0 && player_col < width && player_row >= 0 && player_row < height) {
         const GvObject* object = cellAt(player_col, player_row);
         if (object->kind() == GvObjectKind::player) {
@@ -251,14 +251,14 @@ std::pair<float, float> GvWorld::viewTarget(bool centre) const {
         }
     }
     if (x < 0.0f) {
-        x += float(width);
-    } else if (x >= float(width)) {
-        x -= float(width);
+        x += static_cast<float>(width);
+    } else if (x >= static_cast<float>(width)) {
+        x -= static_cast<float>(width);
     }
     if (y < 0.0f) {
-        y += float(height);
-    } else if (y >= float(height)) {
-        y -= float(height);
+        y += static_cast<float>(height);
+    } else if (y >= static_cast<float>(height)) {
+        y -= static_cast<float>(height);
     }
     return {x, y};
 }
@@ -278,14 +278,14 @@ float GvWorld::remainingSeconds() const {
         return 0.0f;
     }
     const float fraction = elapsed < 0 ? 0.0f : tick_fraction;
-    return (float(game_ticks - played) - fraction) / tick_rate;
+    return (static_cast<float>(game_ticks - played) - fraction) / tick_rate;
 }
 
 void GvWorld::raiseEvent(int n) {
     if (n < 0 || n >= kWorldEventCount) {
         return;
     }
-    events[std::size_t(n)] = true;
+    events[static_cast<std::size_t>(n)] = true;
     // Within each group the sound of the last event raised wins.
     if (n == 1) {
         events[2] = false;
@@ -295,7 +295,7 @@ void GvWorld::raiseEvent(int n) {
     if (n >= 5 && n <= 7) {
         for (int other = 5; other <= 7; ++other) {
             if (other != n) {
-                events[std::size_t(other)] = false;
+                events[static_cast<std::size_t>(other)] = false;
             }
         }
     }
@@ -328,10 +328,10 @@ void GvWorld::startReplay(const GvInputRecording& input) {
 void GvWorld::advance(double seconds) {
     for (int n = 0; n < kWorldEventCount; ++n) {
         if (n < 8 || n > 10) {
-            events[std::size_t(n)] = false;
+            events[static_cast<std::size_t>(n)] = false;
         }
     }
-    double t = seconds * double(tick_rate);
+    double t = seconds * static_cast<double>(tick_rate);
     while (t > 0.0) {
         if (tick_fraction == 0.0f) {
             bool countMoved = false;
@@ -359,27 +359,27 @@ void GvWorld::advance(double seconds) {
             }
             tick();
         }
-        if (t + double(tick_fraction) < 1.0) {
-            tick_fraction += float(t);
+        if (t + static_cast<double>(tick_fraction) < 1.0) {
+            tick_fraction += static_cast<float>(t);
             // Rounding must not let the fraction reach a whole tick unnoticed.
             if (tick_fraction >= 1.0f) {
                 tick_fraction = std::nextafter(1.0f, 0.0f);
             }
-            animate(float(t), float(t / double(tick_rate)));
+            animate(static_cast<float>(t), static_cast<float>(t / static_cast<double>(tick_rate)));
             break;
         }
         const float a = 1.0f - tick_fraction;
         tick_fraction = 0.0f;
         animate(a, a / tick_rate);
-        t -= double(a);
+        t -= static_cast<double>(a);
     }
     if (state == GvWorldState::Playing) {
         // A frame ending exactly on a tick boundary reads one tick more than the
         // frame before (the due tick has not run yet), so a second that has
         // already been announced is never announced again.
-        const int s = int(remainingSeconds());
+        const int s = static_cast<int>(remainingSeconds());
         if (s <= 9 && (last_countdown_second < 0 || s < last_countdown_second)) {
-            raiseEvent(int(GvWorldEvent::countdown_0) + s);
+            raiseEvent(static_cast<int>(GvWorldEvent::countdown_0) + s);
             last_countdown_second = s;
         }
     }
@@ -491,7 +491,7 @@ void GvWorld::scan(GvInputBits input) {
             if (!actsInTick(kind)) {
                 continue;
             }
-            GvObject& object = *cells[std::size_t(i)];
+            GvObject& object = *cells[static_cast<std::size_t>(i)];
             switch (kind) {
             case GvObjectKind::player:
             case GvObjectKind::in_box:
@@ -528,7 +528,7 @@ bool GvWorld::amoebaGrowthTest(int col, int row) const {
         if (i < 0) {
             continue;
         }
-        const GvObjectKind kind = kinds[std::size_t(i)];
+        const GvObjectKind kind = kinds[static_cast<std::size_t>(i)];
         if ((kind == GvObjectKind::space || kind == GvObjectKind::dirt) && !isStampedIndex(i)) {
             return true;
         }

@@ -62,14 +62,14 @@ public:
         }
         return wrappedIndex(c, r);
     }
-    GvObjectKind kindAtIndex(int i) const { return kinds[std::size_t(i)]; }
-    bool isStampedIndex(int i) const { return stamp[std::size_t(i)] == tick_count; }
+    GvObjectKind kindAtIndex(int i) const { return kinds[static_cast<std::size_t>(i)]; }
+    bool isStampedIndex(int i) const { return stamp[static_cast<std::size_t>(i)] == tick_count; }
     // True when the neighbour exists, holds space and (unless the rules let
     // things follow each other in one tick) was not written in this tick.
     bool isOpenSpace(int col, int row, int dx, int dy, bool ignoreStamp) const {
         const int i = neighbourIndex(col, row, dx, dy);
-        return i >= 0 && kinds[std::size_t(i)] == GvObjectKind::space &&
-               (ignoreStamp || stamp[std::size_t(i)] != tick_count);
+        return i >= 0 && kinds[static_cast<std::size_t>(i)] == GvObjectKind::space &&
+               (ignoreStamp || stamp[static_cast<std::size_t>(i)] != tick_count);
     }
     // True when the cell was written in the current tick.
     bool isStamped(int col, int row) const { return stamp[index(col, row)] == tick_count; }
@@ -84,7 +84,9 @@ public:
     // Lets the occupant of (col, row) sit out the following ticks until its cell
     // or one of its four neighbours gets a new occupant. Only for an object whose
     // tick depends on nothing else and would do nothing until then.
-    void restUntilNearbyWrite(int col, int row) { resting[std::size_t(index(col, row))] = 1; }
+    void restUntilNearbyWrite(int col, int row) {
+        resting[static_cast<std::size_t>(index(col, row))] = 1;
+    }
     // Takes the object off the grid and lets it fade out in vanish list 0.
     void removeWithFade(int col, int row);
     // Keeps an object drawn at (col, row) until the next tick; list 0 is drawn
@@ -106,8 +108,8 @@ public:
     int remainingTicks() const;
     float remainingSeconds() const;
     void raiseEvent(int n);
-    void raiseEvent(GvWorldEvent event) { raiseEvent(int(event)); }
-    bool hasEvent(GvWorldEvent event) const { return events[std::size_t(event)]; }
+    void raiseEvent(GvWorldEvent event) { raiseEvent(static_cast<int>(event)); }
+    bool hasEvent(GvWorldEvent event) const { return events[static_cast<std::size_t>(event)]; }
 
     // Runs the ticks that `seconds` of real time cover and animates in between.
     void advance(double seconds);

@@ -33,8 +33,9 @@ char GvWorldText::objectChar(const GvObject& object) {
     case GvObjectKind::bomb: {
         const auto* bomb = dynamic_cast<const GvBombObject*>(&object);
         const bool lit = bomb != nullptr && bomb->fuse_end >= 0;
-        if (lit)
+        if (lit) {
             return object.isFalling() ? 'C' : 'c';
+        }
         return object.isFalling() ? 'B' : 'b';
     }
     case GvObjectKind::steel_wall:
@@ -76,10 +77,12 @@ char GvWorldText::objectChar(const GvObject& object) {
 
 std::string GvWorldText::format(const GvWorld& world) {
     std::string text;
-    text.reserve(std::size_t(world.width + 1) * std::size_t(world.height));
+    text.reserve(static_cast<std::size_t>(world.width + 1) *
+                 static_cast<std::size_t>(world.height));
     for (int row = 0; row < world.height; ++row) {
-        for (int col = 0; col < world.width; ++col)
+        for (int col = 0; col < world.width; ++col) {
             text += objectChar(*world.cellAt(col, row));
+        }
         text += '\n';
     }
     return text;
@@ -167,17 +170,20 @@ void GvWorldText::parse(GvWorld& world, std::string_view picture, GvWrapMode wra
     std::size_t start = 0;
     while (start < picture.size()) {
         std::size_t end = picture.find('\n', start);
-        if (end == std::string_view::npos)
+        if (end == std::string_view::npos) {
             end = picture.size();
+        }
         std::string_view line = picture.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
+        }
         rows.push_back(line);
         start = end + 1;
     }
     std::size_t width = 0;
-    for (std::string_view line : rows)
+    for (std::string_view line : rows) {
         width = std::max(width, line.size());
+    }
     // Check the whole picture before the world is touched.
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (std::size_t col = 0; col < rows[row].size(); ++col) {
@@ -188,13 +194,14 @@ void GvWorldText::parse(GvWorld& world, std::string_view picture, GvWrapMode wra
             }
         }
     }
-    world.reset(int(width), int(rows.size()), wrap);
+    world.reset(static_cast<int>(width), static_cast<int>(rows.size()), wrap);
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (std::size_t col = 0; col < rows[row].size(); ++col) {
             bool known = true;
             std::unique_ptr<GvObject> object = objectForChar(world, rows[row][col], known);
-            if (object)
-                world.placeObject(int(col), int(row), std::move(object));
+            if (object) {
+                world.placeObject(static_cast<int>(col), static_cast<int>(row), std::move(object));
+            }
         }
     }
 }

@@ -19,13 +19,14 @@ inline constexpr const char* kWrapModeKeywords[] = {"none", "horizontal", "verti
                                                     "stepped"};
 
 constexpr const char* wrapModeKeyword(GvWrapMode mode) {
-    const int value = int(mode);
+    const int value = static_cast<int>(mode);
     return (value >= 0 && value < 5) ? kWrapModeKeywords[value] : kWrapModeKeywords[0];
 }
 
 constexpr std::optional<GvWrapMode> wrapModeFromKeyword(std::string_view word) {
     const int index = keywordTableLookup(kWrapModeKeywords, word);
-    if (index < 0)
+    if (index < 0) {
         return std::nullopt;
-    return GvWrapMode(index);
+    }
+    return static_cast<GvWrapMode>(index);
 }

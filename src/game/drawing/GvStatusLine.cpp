@@ -68,12 +68,12 @@ OrbColor GvStatusLine::clockColour(const GvWorld& world, double clock, bool glyp
     }
     // The countdown drives the pulse while it runs; once it has stopped at zero
     // the program clock keeps it going, so an expired clock still catches the eye.
-    const double source = noTimeLeft ? clock : double(kWarningSeconds - seconds);
+    const double source = noTimeLeft ? clock : static_cast<double>(kWarningSeconds - seconds);
     double u = source - std::floor(source);
     u = u * u * (3.0 - 2.0 * u);
     const OrbColor red = GvResources::makeColour(1.0f, 0.0f, 0.0f);
     const OrbColor dark = GvResources::makeColour(0.4f, 0.0f, 0.0f);
-    const float t = float(u);
+    const float t = static_cast<float>(u);
     return OrbColor{red.r + (dark.r - red.r) * t, red.g + (dark.g - red.g) * t,
                     red.b + (dark.b - red.b) * t, 1.0f};
 }
@@ -98,8 +98,9 @@ void GvStatusLine::drawTitle(const GvWorld& world, float fade, float left, float
 void GvStatusLine::drawDivider(float fade, float left, float width) {
     OrbTexture& divider = resources_->divider();
     // One copy of the picture per its own aspect's worth of line.
-    const float aspect =
-        divider.height() > 0 ? float(divider.width()) / float(divider.height()) : 1.0f;
+    const float aspect = divider.height() > 0 ? static_cast<float>(divider.width()) /
+                                                    static_cast<float>(divider.height())
+                                              : 1.0f;
     const float repeats = width / (kDividerHeight * std::max(aspect, 0.001f));
     divider.addQuad(OrbRect{left, 0.0f, width, kDividerHeight}, OrbPoint{repeats, 1.0f},
                     faded(OrbColor{}, fade));
@@ -142,7 +143,7 @@ void GvStatusLine::draw(const GvWorld& world, double clock, float fade) {
                       OrbFont::kAlignLeft | bottom);
 
         const float clockX = right - numberWidth_;
-        const int seconds = int(std::floor(world.remainingSeconds()));
+        const int seconds = static_cast<int>(std::floor(world.remainingSeconds()));
         font.drawText(OrbPoint{clockX, kTextBottom}, std::string(1, kClockGlyph), kTextSize,
                       faded(clockColour(world, clock, true), fade), kTextFlags,
                       OrbFont::kAlignRight | bottom);
