@@ -103,4 +103,32 @@ static void BM_StartupToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+// Decoding every embedded picture on one thread, the share of the start that
+// the art's coding decides.
+static void BM_DecodeAllArt(benchmark::State& state) {
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        for (int i = 0; i <= static_cast<int>(GvArtImage::WindowIcon); ++i) {
+            const GvArtPicture& pic = GvArt::image(static_cast<GvArtImage>(i));
+            const std::vector<unsigned char> pixels =
+                OrbPictureCodec::decode(pic.data.bytes, pic.data.compressedSize, pic.width,
+                                        pic.height, GvArt::bytesPerPixel(pic.format));
+            bytes += pixels.size();
+            benchmark::DoNotOptimize(pixels.data());
+        }
+        for (int s = 0; s <= static_cast<int>(GvArtSet::SteelWall); ++s) {
+            const GvArtFrames f = GvArt::frames(static_cast<GvArtSet>(s));
+            const auto frames = OrbPictureCodec::decodeFrames(f.frames, f.count, f.width, f.height,
+                                                              GvArt::bytesPerPixel(f.format));
+            for (const std::vector<unsigned char>& frame : frames) {
+                bytes += frame.size();
+                benchmark::DoNotOptimize(frame.data());
+            }
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(bytes) * state.iterations());
+}
+BENCHMARK(BM_DecodeAllArt)->Unit(benchmark::kMillisecond);
+
 BENCHMARK_MAIN();
