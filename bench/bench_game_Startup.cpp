@@ -119,11 +119,21 @@ static void BM_DecodeAllArt(benchmark::State& state) {
         }
         for (int s = 0; s <= static_cast<int>(GvArtSet::SteelWall); ++s) {
             const GvArtFrames f = GvArt::frames(static_cast<GvArtSet>(s));
-            const auto frames = OrbPictureCodec::decodeFrames(f.frames, f.count, f.width, f.height,
-                                                              GvArt::bytesPerPixel(f.format));
-            for (const std::vector<unsigned char>& frame : frames) {
-                bytes += frame.size();
-                benchmark::DoNotOptimize(frame.data());
+            // Two buffers in turn, each frame decoded against the one before,
+            // as the game decodes into its textures' own memory.
+            const std::size_t rowBytes =
+                static_cast<std::size_t>(f.width) * GvArt::bytesPerPixel(f.format);
+            std::vector<unsigned char> frames[2] = {
+                std::vector<unsigned char>(rowBytes * f.height),
+                std::vector<unsigned char>(rowBytes * f.height)};
+            for (int i = 0; i < f.count; ++i) {
+                std::vector<unsigned char>& out = frames[i % 2];
+                OrbPictureCodec::decode(f.frames[i].bytes, f.frames[i].compressedSize, f.width,
+                                        f.height, GvArt::bytesPerPixel(f.format), out.data(),
+                                        rowBytes, i > 0 ? frames[(i + 1) % 2].data() : nullptr,
+                                        rowBytes);
+                bytes += out.size();
+                benchmark::DoNotOptimize(out.data());
             }
         }
     }
