@@ -23,6 +23,4 @@ export ASAN_OPTIONS=detect_leaks=1
 # With the virtual display promised, window and GL tests fail instead of skipping
 # when it cannot be had.
 export GRAVIK_DISPLAY_REQUIRED=1
-# The virtual display now and then refuses a window test's connection for seconds
-# while the machine is busy; such a test runs once more, and fails if it fails again.
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$(nproc)"

@@ -12,19 +12,16 @@
 #include "sim/GvKeywordTable.h"
 #include "sim/GvPackedObjectType.h"
 #include "sim/GvPhysics.h"
-#include "sim/GvWrapMode.h"
 
 #include <climits>
-#include <cmath>
 #include <map>
 #include <tuple>
 
-// Every word of the old format, in the order of kKeywords below. One table
-// serves all blocks; each block accepts its own subset.
-enum class GvGrv1Parser::Keyword {
-    physics,
-    wrap,
-    intermission,
+namespace {
+
+// Every word of the old format apart from the drawing commands, in the order of
+// kKeywords below. One table serves all blocks; each block accepts its own subset.
+enum class Keyword {
     tick_rate,
     game_ticks,
     pre_game_ticks,
@@ -36,16 +33,7 @@ enum class GvGrv1Parser::Keyword {
     unpack_seed,
     world_seed,
     demo,
-    set,
-    line,
-    rect_line,
-    rect_fill,
-    rect_dot,
-    random_fill,
-    parasite,
-    raw,
     tint,
-    call,
     wait,
     up,
     snap_up,
@@ -58,51 +46,23 @@ enum class GvGrv1Parser::Keyword {
     unknown,
 };
 
-namespace {
-
-using Keyword = GvGrv1Parser::Keyword;
-
 constexpr const char* kKeywords[] = {
-    "Physics",
-    "Wrap",
-    "Intermission",
-    "TickRate",
-    "GameTicks",
-    "PreGameTicks",
-    "DiamondQuota",
-    "BombTicks",
-    "Amoeba",
-    "MagicWallTicks",
-    "SlimePermeability",
-    "UnpackSeed",
-    "WorldSeed",
-    "Demo",
-    "Set",
-    "Line",
-    "RectLine",
-    "RectFill",
-    "RectDot",
-    "RandomFill",
-    "Parasite",
-    "Raw",
-    "Tint",
-    "Call",
-    "Wait",
-    "Up",
-    "SnapUp",
-    "Down",
-    "SnapDown",
-    "Left",
-    "SnapLeft",
-    "Right",
+    "TickRate",   "GameTicks", "PreGameTicks",   "DiamondQuota",
+    "BombTicks",  "Amoeba",    "MagicWallTicks", "SlimePermeability",
+    "UnpackSeed", "WorldSeed", "Demo",           "Tint",
+    "Wait",       "Up",        "SnapUp",         "Down",
+    "SnapDown",   "Left",      "SnapLeft",       "Right",
     "SnapRight",
 };
 static_assert(std::size(kKeywords) == static_cast<std::size_t>(Keyword::unknown));
 
-// The keyword at a place of the table; -1 is a word the format does not know.
-Keyword keywordAt(int index) {
-    return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
-}
+// The old names of the drawing commands: set to raw in the builder's order, then
+// call. The old format has no filler or style.
+constexpr const char* kDrawingWords[] = {
+    "Set", "Line", "RectLine", "RectFill", "RectDot", "RandomFill", "Parasite", "Raw", "Call",
+};
+static_assert(std::size(kDrawingWords) ==
+              static_cast<std::size_t>(GvCommandBuilder::Command::raw) + 2);
 
 // The old object names, codes 0..26; there is no name for "leave unchanged".
 constexpr const char* kObjectNames[] = {
@@ -115,27 +75,17 @@ constexpr const char* kObjectNames[] = {
 static_assert(std::size(kObjectNames) == kPackedObjectTypeCount - 1);
 
 constexpr const char* kPhysicsNames[] = {"Standard", "Retro"};
-constexpr const char* kWrapNames[] = {"None", "Horizontal", "Vertical", "All", "Stepped"};
 
 // Raw characters as in the current format, except that "-" (unchanged) is not one.
 constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF";
 
 struct Specs {
-    OrbValueStringTable<GvPackedObjectType> objectTable =
-        OrbValueStringTable<GvPackedObjectType>::fromKeywords(kObjectNames,
-                                                              GvPackedObjectType::none);
-    OrbValueStringTable<GvPhysics> physicsTable =
-        OrbValueStringTable<GvPhysics>::fromKeywords(kPhysicsNames, GvPhysics::gravik_1);
-    OrbValueStringTable<GvWrapMode> wrapTable =
-        OrbValueStringTable<GvWrapMode>::fromKeywords(kWrapNames, GvWrapMode::none);
+    GvTextParser::Names names{kObjectNames, kPhysicsNames, kRawAlphabet, kKeywords};
 
-    OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
     OrbValueSpec ticks = OrbValueSpec::integer(0, 9999);
     OrbValueSpec large = OrbValueSpec::integer(0, INT_MAX);
 
     OrbValueListSpec version{{OrbValueSpec::integer()}};
-    OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
-    OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
     OrbValueListSpec tickRate{{OrbValueSpec::real(1, 100)}};
     OrbValueListSpec amoeba{
         {large, OrbValueSpec::integer(0, 255), OrbValueSpec::integer(0, 255), ticks}};
@@ -182,35 +132,12 @@ char demoKeywordLetter(Keyword k) {
     return kDemoLetters[static_cast<int>(k) - static_cast<int>(Keyword::wait)];
 }
 
-// The drawing keywords from set to raw stand in the order of the builder's
-// commands; call follows after the old colouring keyword.
-bool commandOf(Keyword k, GvCommandBuilder::Command& command) {
-    using Command = GvCommandBuilder::Command;
-    static_assert(static_cast<int>(Keyword::raw) - static_cast<int>(Keyword::set) ==
-                  static_cast<int>(Command::raw));
-    if (k == Keyword::call) {
-        command = Command::call;
-        return true;
-    }
-    if (k < Keyword::set || k > Keyword::raw) {
-        return false;
-    }
-    command = static_cast<Command>(static_cast<int>(k) - static_cast<int>(Keyword::set));
-    return true;
-}
-
 } // namespace
 
-GvGrv1Parser::GvGrv1Parser() : GvTextParser(specs().object, kRawAlphabet) {}
-
-GvGrv1Parser::~GvGrv1Parser() = default;
+GvGrv1Parser::GvGrv1Parser() : GvTextParser(specs().names) {}
 
 void GvGrv1Parser::finishPack(GvLevelPack& pack) {
     pack.regroupFlatPack();
-}
-
-int GvGrv1Parser::keywordIndex(const std::string& word) const {
-    return keywordTableLookup(kKeywords, word);
 }
 
 void GvGrv1Parser::checkVersion(const std::string& text) {
@@ -244,33 +171,11 @@ void GvGrv1Parser::readCave(int width, int height) {
     const Specs& s = specs();
     Line line;
     std::vector<OrbValue> values;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (const int text = textIndex(line); text >= 0) {
-            textField(*cave, text) = quotedText(line.values);
+    while (nextBlockLine(line)) {
+        if (readCaveLine(line, *cave)) {
             continue;
         }
-        if (line.frame == FrameWord::close_brace) {
-            noValues(line.values);
-            pack_->caves.push_back(std::move(cave));
-            return;
-        }
-        switch (keywordAt(line.keyword)) {
-        case Keyword::physics:
-            s.physics.parseValues(line.values, ',', values);
-            cave->physics = static_cast<GvPhysics>(values[0].code);
-            break;
-        case Keyword::wrap:
-            s.wrap.parseValues(line.values, ',', values);
-            cave->wrap = static_cast<GvWrapMode>(values[0].code);
-            break;
-        case Keyword::intermission:
-            noValues(line.values);
-            cave->view = GvPresentation::full;
-            cave->bonus = true;
-            break;
+        switch (keywordOf<Keyword>(line)) {
         case Keyword::tick_rate:
             s.tickRate.parseValues(line.values, ',', values);
             variant.tick_rate = values[0].real;
@@ -285,8 +190,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             break;
         case Keyword::slime_permeability:
             s.slime.parseValues(line.values, ',', values);
-            variant.slime_permeability =
-                static_cast<int>(std::floor(static_cast<double>(values[0].real) * 65536.0 + 0.5));
+            variant.slime_permeability = permeability(values[0].real);
             break;
         case Keyword::demo:
             noValues(line.values);
@@ -296,7 +200,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             // Colouring of the old renderer; nothing of it survives.
             break;
         default:
-            if (const auto count = s.counts.find(keywordAt(line.keyword));
+            if (const auto count = s.counts.find(keywordOf<Keyword>(line));
                 count != s.counts.end()) {
                 count->second.spec.parseValues(line.values, ',', values);
                 variant.*(count->second.field) = values[0].integer;
@@ -306,6 +210,7 @@ void GvGrv1Parser::readCave(int width, int height) {
             break;
         }
     }
+    pack_->caves.push_back(std::move(cave));
 }
 
 void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
@@ -314,19 +219,13 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
     const Specs& s = specs();
     Line line;
     std::vector<OrbValue> values;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (line.frame == FrameWord::close_brace) {
-            noValues(line.values);
-            return;
-        }
-        if (keywordAt(line.keyword) == Keyword::raw) {
+    while (nextBlockLine(line)) {
+        if (GvCommandBuilder::Command command;
+            drawingCommand(line, command) && command == GvCommandBuilder::Command::raw) {
             appendDemoText(quotedText(line.values), variant, false);
             continue;
         }
-        const int moves = demoLetterMoves(demoKeywordLetter(keywordAt(line.keyword)));
+        const int moves = demoLetterMoves(demoKeywordLetter(keywordOf<Keyword>(line)));
         if (moves < 0) {
             throw OrbParsingSyntaxException();
         }
@@ -337,5 +236,15 @@ void GvGrv1Parser::readDemo(GvCaveVariant& variant) {
 }
 
 bool GvGrv1Parser::drawingCommand(const Line& line, GvCommandBuilder::Command& command) const {
-    return commandOf(keywordAt(line.keyword), command);
+    if (line.frame != FrameWord::none) {
+        return false;
+    }
+    const int index = keywordTableLookup(kDrawingWords, line.word);
+    if (index < 0) {
+        return false;
+    }
+    command = index + 1 == static_cast<int>(std::size(kDrawingWords))
+                  ? GvCommandBuilder::Command::call
+                  : static_cast<GvCommandBuilder::Command>(index);
+    return true;
 }

@@ -16,13 +16,8 @@ class GvCaveVariant;
 class GvGrv1Parser : public GvTextParser {
 public:
     GvGrv1Parser();
-    ~GvGrv1Parser() override;
-
-    // The words of the format; defined with the reader.
-    enum class Keyword;
 
 private:
-    int keywordIndex(const std::string& word) const override;
     void checkVersion(const std::string& values) override;
     bool readPackLine(const Line& line, bool sawCave) override;
     void readCave(int width, int height) override;

@@ -16,20 +16,20 @@
 #include "sim/GvPackedObjectType.h"
 #include "sim/GvPhysics.h"
 #include "sim/GvPresentation.h"
-#include "sim/GvWrapMode.h"
 
 #include <climits>
 #include <cmath>
 #include <map>
+#include <tuple>
 
-// Every word the format knows, in the order of kKeywords below.
-enum class GvGrvParser::Keyword {
+namespace {
+
+// Every word the format knows apart from the frame's and the drawing commands, in
+// the order of kKeywords below.
+enum class Keyword {
     variants,
-    physics,
-    wrap,
     view,
     bonus,
-    intermission,
     variant,
     locked,
     tick_rate,
@@ -49,17 +49,10 @@ enum class GvGrvParser::Keyword {
     unknown,
 };
 
-namespace {
-
-using Keyword = GvGrvParser::Keyword;
-
 constexpr const char* kKeywords[] = {
     "variants",
-    "physics",
-    "wrap",
     "view",
     "bonus",
-    "intermission",
     "variant",
     "locked",
     "tick_rate",
@@ -79,60 +72,60 @@ constexpr const char* kKeywords[] = {
 };
 static_assert(std::size(kKeywords) == static_cast<std::size_t>(Keyword::unknown));
 
-// The keyword at a place of the table; -1 is a word the format does not know.
-Keyword keywordAt(int index) {
-    return index < 0 ? Keyword::unknown : static_cast<Keyword>(index);
-}
+// How the value of a per-variant parameter becomes the variant's field: the tick
+// rate itself, a whole number as it is, seconds at the variant's tick rate, or a
+// fraction of slime permeability.
+enum class Unit { rate, whole, seconds, fraction };
+
+struct Parameter {
+    OrbValueListSpec single;
+    OrbValueListSpec multi;
+    int GvCaveVariant::*field;
+    Unit unit;
+};
+
+// Objects as raw characters, in the order of their codes.
+constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF-";
 
 // The value descriptions of every keyword, made once.
 struct Specs {
-    OrbValueStringTable<GvPackedObjectType> objectTable =
-        OrbValueStringTable<GvPackedObjectType>::fromKeywords(kPackedObjectKeywords,
-                                                              GvPackedObjectType::none);
-    OrbValueStringTable<GvPhysics> physicsTable =
-        OrbValueStringTable<GvPhysics>::fromKeywords(kPhysicsKeywords, GvPhysics::gravik_1);
-    OrbValueStringTable<GvWrapMode> wrapTable =
-        OrbValueStringTable<GvWrapMode>::fromKeywords(kWrapModeKeywords, GvWrapMode::none);
+    GvTextParser::Names names{kPackedObjectKeywords, kPhysicsKeywords, kRawAlphabet, kKeywords};
     OrbValueStringTable<GvPresentation> viewTable =
         OrbValueStringTable<GvPresentation>::fromKeywords(kPresentationKeywords,
                                                           GvPresentation::scrolling);
 
-    OrbValueSpec object = OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable));
-
     OrbValueListSpec version{{OrbValueSpec::real()}};
     OrbValueListSpec variants{{OrbValueSpec::integer(1, 9)}};
-    OrbValueListSpec physics{{OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}};
-    OrbValueListSpec wrap{{OrbValueSpec::enumName(OrbValueStringTableHolder(wrapTable))}};
     OrbValueListSpec view{{OrbValueSpec::enumName(OrbValueStringTableHolder(viewTable))}};
     OrbValueListSpec variantNumber{{OrbValueSpec::integer()}};
     OrbValueListSpec amoeba{{OrbValueSpec::integer(0, INT_MAX), OrbValueSpec::integer(0, 255),
                              OrbValueSpec::integer(0, 255), OrbValueSpec::real(0, 999)}};
 
     // Per-variant parameters: one value for a variant block, 1..9 in a cave block.
-    std::map<Keyword, OrbValueListSpec> single;
-    std::map<Keyword, OrbValueListSpec> multi;
+    std::map<Keyword, Parameter> parameters;
 
     Specs() {
         const OrbValueSpec ticks = OrbValueSpec::integer(0, 9999);
         const OrbValueSpec seconds = OrbValueSpec::real(0, 999);
         const OrbValueSpec large = OrbValueSpec::integer(0, INT_MAX);
-        const std::pair<Keyword, OrbValueSpec> parameters[] = {
-            {Keyword::tick_rate, OrbValueSpec::real(1, 100)},
-            {Keyword::game_ticks, ticks},
-            {Keyword::game_time, seconds},
-            {Keyword::pre_game_ticks, ticks},
-            {Keyword::pre_game_time, seconds},
-            {Keyword::diamond_quota, large},
-            {Keyword::bomb_ticks, ticks},
-            {Keyword::magic_wall_ticks, ticks},
-            {Keyword::magic_wall_time, seconds},
-            {Keyword::slime_permeability, OrbValueSpec::real(0, 1)},
-            {Keyword::unpack_seed, large},
-            {Keyword::world_seed, large},
+        const std::tuple<Keyword, OrbValueSpec, int GvCaveVariant::*, Unit> table[] = {
+            {Keyword::tick_rate, OrbValueSpec::real(1, 100), nullptr, Unit::rate},
+            {Keyword::game_ticks, ticks, &GvCaveVariant::game_ticks, Unit::whole},
+            {Keyword::game_time, seconds, &GvCaveVariant::game_ticks, Unit::seconds},
+            {Keyword::pre_game_ticks, ticks, &GvCaveVariant::pre_game_ticks, Unit::whole},
+            {Keyword::pre_game_time, seconds, &GvCaveVariant::pre_game_ticks, Unit::seconds},
+            {Keyword::diamond_quota, large, &GvCaveVariant::diamond_quota, Unit::whole},
+            {Keyword::bomb_ticks, ticks, &GvCaveVariant::bomb_ticks, Unit::whole},
+            {Keyword::magic_wall_ticks, ticks, &GvCaveVariant::magic_wall_ticks, Unit::whole},
+            {Keyword::magic_wall_time, seconds, &GvCaveVariant::magic_wall_ticks, Unit::seconds},
+            {Keyword::slime_permeability, OrbValueSpec::real(0, 1),
+             &GvCaveVariant::slime_permeability, Unit::fraction},
+            {Keyword::unpack_seed, large, &GvCaveVariant::unpack_seed, Unit::whole},
+            {Keyword::world_seed, large, &GvCaveVariant::world_seed, Unit::whole},
         };
-        for (const auto& [keyword, spec] : parameters) {
-            single.emplace(keyword, OrbValueListSpec({spec}));
-            multi.emplace(keyword, OrbValueListSpec({spec}, 1, 1, 9));
+        for (const auto& [keyword, spec, field, unit] : table) {
+            parameters.emplace(keyword, Parameter{OrbValueListSpec({spec}),
+                                                  OrbValueListSpec({spec}, 1, 1, 9), field, unit});
         }
     }
 };
@@ -147,46 +140,19 @@ int secondsToTicks(float seconds, float tickRate) {
     return static_cast<int>(std::floor(static_cast<double>(seconds) * tickRate + 0.5));
 }
 
-void assignParameter(Keyword keyword, GvCaveVariant& variant, const OrbValue& value) {
-    switch (keyword) {
-    case Keyword::tick_rate:
+void assignParameter(const Parameter& parameter, GvCaveVariant& variant, const OrbValue& value) {
+    switch (parameter.unit) {
+    case Unit::rate:
         variant.tick_rate = value.real;
         break;
-    case Keyword::game_ticks:
-        variant.game_ticks = value.integer;
+    case Unit::whole:
+        variant.*parameter.field = value.integer;
         break;
-    case Keyword::game_time:
-        variant.game_ticks = secondsToTicks(value.real, variant.tick_rate);
+    case Unit::seconds:
+        variant.*parameter.field = secondsToTicks(value.real, variant.tick_rate);
         break;
-    case Keyword::pre_game_ticks:
-        variant.pre_game_ticks = value.integer;
-        break;
-    case Keyword::pre_game_time:
-        variant.pre_game_ticks = secondsToTicks(value.real, variant.tick_rate);
-        break;
-    case Keyword::diamond_quota:
-        variant.diamond_quota = value.integer;
-        break;
-    case Keyword::bomb_ticks:
-        variant.bomb_ticks = value.integer;
-        break;
-    case Keyword::magic_wall_ticks:
-        variant.magic_wall_ticks = value.integer;
-        break;
-    case Keyword::magic_wall_time:
-        variant.magic_wall_ticks = secondsToTicks(value.real, variant.tick_rate);
-        break;
-    case Keyword::slime_permeability:
-        variant.slime_permeability =
-            static_cast<int>(std::floor(static_cast<double>(value.real) * 65536.0 + 0.5));
-        break;
-    case Keyword::unpack_seed:
-        variant.unpack_seed = value.integer;
-        break;
-    case Keyword::world_seed:
-        variant.world_seed = value.integer;
-        break;
-    default:
+    case Unit::fraction:
+        variant.*parameter.field = GvTextParser::permeability(value.real);
         break;
     }
 }
@@ -198,18 +164,9 @@ void assignAmoeba(GvCaveVariant& variant, const std::vector<OrbValue>& values) {
     variant.amoeba_slow_ticks = secondsToTicks(values[3].real, variant.tick_rate);
 }
 
-// Objects as raw characters, in the order of their codes.
-constexpr const char* kRawAlphabet = " .PXrRdDbBWwMGHV12345678asF-";
-
 } // namespace
 
-GvGrvParser::GvGrvParser() : GvTextParser(specs().object, kRawAlphabet) {}
-
-GvGrvParser::~GvGrvParser() = default;
-
-int GvGrvParser::keywordIndex(const std::string& word) const {
-    return keywordTableLookup(kKeywords, word);
-}
+GvGrvParser::GvGrvParser() : GvTextParser(specs().names) {}
 
 void GvGrvParser::checkVersion(const std::string& text) {
     std::vector<OrbValue> values;
@@ -220,7 +177,7 @@ void GvGrvParser::checkVersion(const std::string& text) {
 }
 
 bool GvGrvParser::readPackLine(const Line& line, bool sawCave) {
-    if (keywordAt(line.keyword) != Keyword::variants) {
+    if (keywordOf<Keyword>(line) != Keyword::variants) {
         return false;
     }
     if (sawCave) {
@@ -247,12 +204,14 @@ void GvGrvParser::readCave(int width, int height) {
         }
         // Words of the top level or of a variant alone mean the cave was not closed.
         GvCommandBuilder::Command command;
-        const Keyword keyword = keywordAt(line.keyword);
+        const Keyword keyword = keywordOf<Keyword>(line);
         const bool outOfPlace = line.frame == FrameWord::none
                                     ? keyword == Keyword::variants || keyword == Keyword::demo ||
                                           (keyword == Keyword::unknown &&
                                            !GvCommandBuilder::commandNamed(line.word, command))
-                                    : textIndex(line) < 0 && line.frame != FrameWord::close_brace;
+                                    : line.frame == FrameWord::version ||
+                                          line.frame == FrameWord::cave ||
+                                          line.frame == FrameWord::macro;
         if (outOfPlace) {
             expected(GvParserMessage::kCloseBrace);
         }
@@ -260,7 +219,7 @@ void GvGrvParser::readCave(int width, int height) {
             noValues(line.values);
             break;
         }
-        if (keywordAt(line.keyword) == Keyword::variant) {
+        if (keywordOf<Keyword>(line) == Keyword::variant) {
             s.variantNumber.parseValues(line.values, ',', values);
             const int number = values[0].integer;
             if (number < 1 || number > variantCount) {
@@ -279,30 +238,16 @@ void GvGrvParser::readCave(int width, int height) {
             fail(GvParserMessage::syntax(reader_->lineCount()),
                  GvParserMessage::kOnlyVariantsAfterVariant);
         }
-        if (const int text = textIndex(line); text >= 0) {
-            textField(*cave, text) = quotedText(line.values);
+        if (readCaveLine(line, *cave)) {
             continue;
         }
-        switch (keywordAt(line.keyword)) {
-        case Keyword::physics:
-            s.physics.parseValues(line.values, ',', values);
-            cave->physics = static_cast<GvPhysics>(values[0].code);
-            break;
-        case Keyword::wrap:
-            s.wrap.parseValues(line.values, ',', values);
-            cave->wrap = static_cast<GvWrapMode>(values[0].code);
-            break;
+        switch (keywordOf<Keyword>(line)) {
         case Keyword::view:
             s.view.parseValues(line.values, ',', values);
             cave->view = static_cast<GvPresentation>(values[0].code);
             break;
         case Keyword::bonus:
             noValues(line.values);
-            cave->bonus = true;
-            break;
-        case Keyword::intermission:
-            noValues(line.values);
-            cave->view = GvPresentation::full;
             cave->bonus = true;
             break;
         case Keyword::locked:
@@ -337,15 +282,8 @@ void GvGrvParser::readVariant(GvCaveDef& cave, int v) {
     GvCaveVariant& variant = *cave.variants[static_cast<std::size_t>(v)];
     expectOpenBrace();
     Line line;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (line.frame == FrameWord::close_brace) {
-            noValues(line.values);
-            return;
-        }
-        switch (keywordAt(line.keyword)) {
+    while (nextBlockLine(line)) {
+        switch (keywordOf<Keyword>(line)) {
         case Keyword::locked:
             noValues(line.values);
             variant.locked = true;
@@ -385,7 +323,7 @@ void GvGrvParser::readDemo(GvCaveVariant& variant) {
 bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVariant) {
     const Specs& s = specs();
     std::vector<OrbValue> values;
-    if (keywordAt(line.keyword) == Keyword::amoeba) {
+    if (keywordOf<Keyword>(line) == Keyword::amoeba) {
         s.amoeba.parseValues(line.values, ',', values);
         for (int v = 0; v < cave.variantCount(); ++v) {
             if (onlyVariant < 0 || v == onlyVariant) {
@@ -394,28 +332,25 @@ bool GvGrvParser::readParameter(const Line& line, GvCaveDef& cave, int onlyVaria
         }
         return true;
     }
-    if (onlyVariant >= 0) {
-        const auto spec = s.single.find(keywordAt(line.keyword));
-        if (spec == s.single.end()) {
-            return false;
-        }
-        spec->second.parseValues(line.values, ',', values);
-        assignParameter(keywordAt(line.keyword),
-                        *cave.variants[static_cast<std::size_t>(onlyVariant)], values[0]);
-        return true;
-    }
-    const auto spec = s.multi.find(keywordAt(line.keyword));
-    if (spec == s.multi.end()) {
+    const auto found = s.parameters.find(keywordOf<Keyword>(line));
+    if (found == s.parameters.end()) {
         return false;
+    }
+    const Parameter& parameter = found->second;
+    if (onlyVariant >= 0) {
+        parameter.single.parseValues(line.values, ',', values);
+        assignParameter(parameter, *cave.variants[static_cast<std::size_t>(onlyVariant)],
+                        values[0]);
+        return true;
     }
     // One value serves every variant; otherwise there must be one per variant.
     const int count = static_cast<int>(OrbValueListSpec::split(line.values, ',').size());
     if (count != 1 && count != cave.variantCount()) {
         throw OrbParsingValueCountException();
     }
-    spec->second.parseValues(line.values, ',', values);
+    parameter.multi.parseValues(line.values, ',', values);
     for (int v = 0; v < cave.variantCount(); ++v) {
-        assignParameter(keywordAt(line.keyword), *cave.variants[static_cast<std::size_t>(v)],
+        assignParameter(parameter, *cave.variants[static_cast<std::size_t>(v)],
                         values[count == 1 ? 0 : static_cast<std::size_t>(v)]);
     }
     return true;

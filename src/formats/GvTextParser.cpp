@@ -5,22 +5,35 @@
 #include "formats/OrbParsingSyntaxException.h"
 #include "formats/OrbValue.h"
 #include "formats/OrbValueListSpec.h"
+#include "formats/OrbValueStringTableHolder.h"
 #include "levelpack/GvLevelPack.h"
 #include "sim/GvKeywordTable.h"
+#include "sim/GvPhysics.h"
+#include "sim/GvPresentation.h"
+#include "sim/GvWrapMode.h"
 
 #include <climits>
+#include <cmath>
 
 namespace {
 
 // The frame words in the order of GvTextParser::FrameWord.
 constexpr const char* kFrameWords[] = {
-    "gravik", "name", "description", "author", "date", "web", "email", "cave", "macro", "}",
+    "gravik", "name",  "description", "author",  "date", "web",          "email",
+    "cave",   "macro", "}",           "physics", "wrap", "intermission",
 };
+
+// Both formats name the wrap modes alike.
+const OrbValueListSpec& wrapValues() {
+    static const OrbValueStringTable<GvWrapMode> table =
+        OrbValueStringTable<GvWrapMode>::fromKeywords(kWrapModeKeywords, GvWrapMode::none);
+    static const OrbValueListSpec spec{{OrbValueSpec::enumName(OrbValueStringTableHolder(table))}};
+    return spec;
+}
 
 } // namespace
 
-GvTextParser::GvTextParser(const OrbValueSpec& object, const char* rawAlphabet)
-    : object_(object), rawAlphabet_(rawAlphabet) {}
+GvTextParser::GvTextParser(const Names& names) : names_(names) {}
 
 GvTextParser::~GvTextParser() = default;
 
@@ -28,7 +41,8 @@ std::unique_ptr<GvLevelPack>
 GvTextParser::parse(OrbStream& stream, std::vector<std::string>* messages, bool headerOnly) {
     pack_ = std::make_unique<GvLevelPack>();
     std::unique_ptr<GvLevelPack> result = parseLines(stream, messages, true, [&] {
-        commands_ = std::make_unique<GvCommandBuilder>(object_, rawAlphabet_, *reader_, *messages_);
+        commands_ = std::make_unique<GvCommandBuilder>(names_.object, names_.rawAlphabet, *reader_,
+                                                       *messages_);
         std::unique_ptr<GvLevelPack> pack = readPack(headerOnly);
         if (!headerOnly) {
             validate(*pack);
@@ -87,8 +101,44 @@ bool GvTextParser::nextLine(Line& line) {
     }
     const int frame = keywordTableLookup(kFrameWords, line.word);
     line.frame = frame < 0 ? FrameWord::none : static_cast<FrameWord>(frame);
-    line.keyword = frame < 0 ? keywordIndex(line.word) : -1;
+    line.keyword = frame < 0 ? names_.keywords.lookup(line.word) : -1;
     return true;
+}
+
+bool GvTextParser::nextBlockLine(Line& line) {
+    if (!nextLine(line)) {
+        expected(GvParserMessage::kCloseBrace);
+    }
+    if (line.frame == FrameWord::close_brace) {
+        noValues(line.values);
+        return false;
+    }
+    return true;
+}
+
+bool GvTextParser::readCaveLine(const Line& line, GvCaveDef& cave) {
+    std::vector<OrbValue> values;
+    switch (line.frame) {
+    case FrameWord::physics:
+        names_.physics.parseValues(line.values, ',', values);
+        cave.physics = static_cast<GvPhysics>(values[0].code);
+        return true;
+    case FrameWord::wrap:
+        wrapValues().parseValues(line.values, ',', values);
+        cave.wrap = static_cast<GvWrapMode>(values[0].code);
+        return true;
+    case FrameWord::intermission:
+        noValues(line.values);
+        cave.view = GvPresentation::full;
+        cave.bonus = true;
+        return true;
+    default:
+        if (const int text = textIndex(line); text >= 0) {
+            textField(cave, text) = quotedText(line.values);
+            return true;
+        }
+        return false;
+    }
 }
 
 int GvTextParser::textIndex(const Line& line) const {
@@ -110,14 +160,7 @@ void GvTextParser::readMacro(const std::string& name) {
     std::unique_ptr<GvCaveDef> macro = commands_->startMacro(name);
     expectOpenBrace();
     Line line;
-    for (;;) {
-        if (!nextLine(line)) {
-            expected(GvParserMessage::kCloseBrace);
-        }
-        if (line.frame == FrameWord::close_brace) {
-            noValues(line.values);
-            break;
-        }
+    while (nextBlockLine(line)) {
         if (!readDrawingCommand(line, macro->commands)) {
             throw OrbParsingSyntaxException();
         }
@@ -130,6 +173,10 @@ std::string GvTextParser::quotedText(const std::string& values) {
     std::vector<OrbValue> parsed;
     text.parseValues(values, ',', parsed);
     return parsed[0].text;
+}
+
+int GvTextParser::permeability(float fraction) {
+    return static_cast<int>(std::floor(static_cast<double>(fraction) * 65536.0 + 0.5));
 }
 
 void GvTextParser::expectOpenBrace() {

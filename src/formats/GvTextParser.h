@@ -2,14 +2,21 @@
 
 #include "formats/GvCommandBuilder.h"
 #include "formats/GvParser.h"
+#include "formats/OrbValueListSpec.h"
+#include "formats/OrbValueSpec.h"
+#include "formats/OrbValueStringTable.h"
+#include "formats/OrbValueStringTableHolder.h"
+#include "platform/OrbUncopyable.h"
+#include "sim/GvPackedObjectType.h"
+#include "sim/GvPhysics.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
+class GvCaveDef;
 class GvCaveVariant;
 class GvLevelPack;
-class OrbValueSpec;
 
 // The frame the program's own text formats, old and current, share: lines of a
 // keyword and its values with quoted texts, a version line first, the pack's
@@ -19,15 +26,43 @@ class OrbValueSpec;
 // to the shared command builder.
 class GvTextParser : public GvParser {
 public:
+    // What a format calls its objects (in object-code order), its physics and its
+    // raw characters (in object-code order), with the value descriptions that read
+    // them, and its own keywords (in the order of its keyword enumeration). A format
+    // makes its names once; they must outlive its parsers.
+    struct Names : OrbUncopyable {
+        template <std::size_t N, std::size_t M, std::size_t K>
+        Names(const char* const (&objects)[N], const char* const (&physicsNames)[M],
+              const char* raw, const char* const (&keywordNames)[K])
+            : objectTable(OrbValueStringTable<GvPackedObjectType>::fromKeywords(
+                  objects, GvPackedObjectType::none)),
+              physicsTable(
+                  OrbValueStringTable<GvPhysics>::fromKeywords(physicsNames, GvPhysics::gravik_1)),
+              object(OrbValueSpec::enumName(OrbValueStringTableHolder(objectTable))),
+              physics({OrbValueSpec::enumName(OrbValueStringTableHolder(physicsTable))}),
+              rawAlphabet(raw), keywords(OrbValueStringTable<int>::fromKeywords(keywordNames, -1)) {
+        }
+
+        const OrbValueStringTable<GvPackedObjectType> objectTable;
+        const OrbValueStringTable<GvPhysics> physicsTable;
+        const OrbValueSpec object;
+        const OrbValueListSpec physics;
+        const char* const rawAlphabet;
+        const OrbValueStringTable<int> keywords;
+    };
+
     ~GvTextParser() override;
 
     std::unique_ptr<GvLevelPack> parse(OrbStream& stream, std::vector<std::string>* messages,
                                        bool headerOnly) final;
 
+    // A slime permeability as stored: the fraction of 1 in 65536ths, rounded.
+    static int permeability(float fraction);
+
 protected:
     // The words both formats share, looked up before the format's own: the
-    // version line, the six texts that packs and caves carry, the blocks and the
-    // end of a block.
+    // version line, the six texts that packs and caves carry, the blocks, the end
+    // of a block and the cave's physics, wrap and intermission lines.
     enum class FrameWord {
         version,
         name,
@@ -39,6 +74,9 @@ protected:
         cave,
         macro,
         close_brace,
+        physics,
+        wrap,
+        intermission,
         none
     };
 
@@ -52,12 +90,8 @@ protected:
         std::string values;
     };
 
-    // `object` reads the format's object names and `rawAlphabet` lists its raw
-    // characters in object-code order; both must outlive the parser.
-    GvTextParser(const OrbValueSpec& object, const char* rawAlphabet);
+    explicit GvTextParser(const Names& names);
 
-    // The place of a word in the format's own keyword table, or -1.
-    virtual int keywordIndex(const std::string& word) const = 0;
     // Throws when the values of the version line name a version this reader
     // cannot read.
     virtual void checkVersion(const std::string& values) = 0;
@@ -85,6 +119,17 @@ protected:
     // false at the end. Only a space separates them, so "name<tab>..." is a single
     // unknown word.
     bool nextLine(Line& line);
+    // The next line inside a block that "{" opened; false at its closing "}", which
+    // takes no values. Input that ends first lacks the "}".
+    bool nextBlockLine(Line& line);
+    // The format's keyword enumeration for a line, whose `unknown` stands for a
+    // word the format does not know.
+    template <typename Keyword> static Keyword keywordOf(const Line& line) {
+        return line.keyword < 0 ? Keyword::unknown : static_cast<Keyword>(line.keyword);
+    }
+    // The lines every cave block reads alike: its texts, physics, wrap and
+    // intermission. False for another line.
+    bool readCaveLine(const Line& line, GvCaveDef& cave);
     // The place of a text keyword among the six texts, or -1 for another line.
     int textIndex(const Line& line) const;
     // False when the line is not a drawing command.
@@ -110,8 +155,7 @@ private:
     // The block of a macro, after its name.
     void readMacro(const std::string& name);
 
-    const OrbValueSpec& object_;
-    const char* rawAlphabet_;
+    const Names& names_;
     // The text `nextLine` reads into, kept so that its buffer is reused.
     std::string text_;
 };

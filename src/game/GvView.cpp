@@ -56,10 +56,6 @@ const OrbColor kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 const OrbColor kBlack{0.0f, 0.0f, 0.0f, 1.0f};
 const OrbColor kClear{1.0f, 1.0f, 1.0f, 0.0f};
 
-float lerp(float a, float b, float t) {
-    return a + (b - a) * t;
-}
-
 } // namespace
 
 GvView::GvView(OrbViewImpl& impl) : OrbView(impl) {
@@ -338,8 +334,7 @@ bool GvView::initialPlacement(int& mode, OrbWindowRect& rectangle) {
 
 bool GvView::actionButtonIsModifier() const {
     // Snap while a cave is played or about to be; Return everywhere else.
-    return mode_ == GvViewMode::InGame ||
-           (mode_ == GvViewMode::GameTransition && transitionTarget_ == kToPlay);
+    return mode_ == GvViewMode::InGame || enteringPlay();
 }
 
 void GvView::overridePlacement(bool fullScreen) {
@@ -444,25 +439,15 @@ bool GvView::loadLevelPack(const std::string& path, std::string& message) {
 
 // --- Screen flow ---------------------------------------------------------------
 
-void GvView::setUpTransition(float o0, float o1, float i0, float i1, float z0, float z1, float f0,
-                             float f1, const OrbColor& c0, const OrbColor& c1) {
-    outgoing0_ = o0;
-    outgoing1_ = o1;
-    incoming0_ = i0;
-    incoming1_ = i1;
-    zoom0_ = z0;
-    zoom1_ = z1;
-    fade0_ = f0;
-    fade1_ = f1;
-    tint0_ = c0;
-    tint1_ = c1;
-    transitionProgress_ = 0.0f;
+void GvView::beginTransition(GvViewMode mode, GvTransitionTarget target, GvPanel* outgoing,
+                             GvPanel* incoming, const GvTransitionLook& look) {
+    transition_.begin(target, outgoing, incoming, look);
+    mode_ = mode;
+    modalPanel_ = nullptr;
 }
 
-void GvView::beginTransition(GvViewMode mode, int target) {
-    mode_ = mode;
-    transitionTarget_ = target;
-    modalPanel_ = nullptr;
+bool GvView::enteringPlay() const {
+    return mode_ == GvViewMode::GameTransition && transition_.target() == GvTransitionTarget::Play;
 }
 
 void GvView::stopCaveSounds() {
@@ -478,10 +463,8 @@ void GvView::showScreen(GvPanel* panel) {
         panelStack_.push_back(modalPanel_);
     }
     panel->reset();
-    outgoingPanel_ = modalPanel_;
-    incomingPanel_ = panel;
-    setUpTransition(0, -1, 1, 0, 1, 1, 1, 1, kWhite, kWhite);
-    beginTransition(GvViewMode::MenuTransition, kToMenu);
+    beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, modalPanel_, panel,
+                    {.outgoing = {0, -1}, .incoming = {1, 0}});
 }
 
 void GvView::backScreen() {
@@ -492,13 +475,11 @@ void GvView::backScreen() {
     if (modalPanel_ == nullptr || modalPanel_ != errorBox_.get()) {
         back->reset();
     }
-    outgoingPanel_ = modalPanel_;
-    incomingPanel_ = back;
-    setUpTransition(0, 1, -1, 0, 1, 1, 1, 1, kWhite, kWhite);
     if (!panelStack_.empty()) {
         panelStack_.pop_back();
     }
-    beginTransition(GvViewMode::MenuTransition, kToMenu);
+    beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, modalPanel_, back,
+                    {.outgoing = {0, 1}, .incoming = {-1, 0}});
 }
 
 void GvView::returnToMenu() {
@@ -507,37 +488,36 @@ void GvView::returnToMenu() {
         releaseAllKeys();
         setCursorMode(OrbCursorAlwaysVisible);
         idleSeconds_ = 0.0;
-        modalPanel_ = incomingPanel_;
-        outgoingPanel_ = nullptr;
+        modalPanel_ = transition_.incoming();
+        transition_.setPanels(nullptr, transition_.incoming());
         mode_ = GvViewMode::InMenu;
         break;
     case GvViewMode::InGame:
     case GvViewMode::OverlayOnGame: {
         const bool overlay = mode_ == GvViewMode::OverlayOnGame;
-        outgoingPanel_ = modalPanel_;
-        incomingPanel_ = nullptr;
-        setUpTransition(0, 0, 0, 0, 1, 2, overlay ? overlayFade() : 1.0f, 0, kWhite, kClear);
-        beginTransition(GvViewMode::GameTransition, kToMenu);
+        beginTransition(
+            GvViewMode::GameTransition, GvTransitionTarget::Menu, modalPanel_, nullptr,
+            {.zoom = {1, 2}, .fade = {overlay ? overlayFade() : 1.0f, 0}, .tintTo = kClear});
         break;
     }
     case GvViewMode::GameTransition:
-    case GvViewMode::Starting:
+    case GvViewMode::Starting: {
         stopCaveSounds();
+        GvPanel* incoming = returnPanel_;
         if (returnPanel_ != nullptr) {
-            incomingPanel_ = returnPanel_;
             if (returnRefresh_) {
                 returnPanel_->reset();
             }
         } else {
-            incomingPanel_ = titleMenu_.get();
+            incoming = titleMenu_.get();
             titleMenu_->reset();
             panelStack_.clear();
         }
-        outgoingPanel_ = nullptr;
         playMode_ = GvPlayMode::Normal;
-        setUpTransition(0, 0, 0, 0, 1, 1, 0, 1, kBlack, kWhite);
-        beginTransition(GvViewMode::MenuTransition, kToMenu);
+        beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Menu, nullptr, incoming,
+                        {.fade = {0, 1}, .tintFrom = kBlack});
         break;
+    }
     case GvViewMode::InMenu:
         break;
     }
@@ -546,17 +526,15 @@ void GvView::returnToMenu() {
 void GvView::startGame() {
     switch (mode_) {
     case GvViewMode::InMenu:
-        outgoingPanel_ = modalPanel_;
-        incomingPanel_ = nullptr;
-        setUpTransition(0, 0, 0, 0, 1, 1, 1, 0, kWhite, kBlack);
-        beginTransition(GvViewMode::MenuTransition, kToPlay);
+        beginTransition(GvViewMode::MenuTransition, GvTransitionTarget::Play, modalPanel_, nullptr,
+                        {.fade = {1, 0}, .tintTo = kBlack});
         break;
     case GvViewMode::MenuTransition:
     case GvViewMode::GameTransition:
-        if (mode_ == GvViewMode::GameTransition && transitionTarget_ == kToPlay) {
+        if (enteringPlay()) {
             pauseRequested_ = false;
             modalPanel_ = nullptr;
-            outgoingPanel_ = incomingPanel_ = nullptr;
+            transition_.setPanels(nullptr, nullptr);
             mode_ = GvViewMode::InGame;
             if (endPending_) {
                 endPending_ = false;
@@ -564,7 +542,8 @@ void GvView::startGame() {
             }
             break;
         }
-        if (mode_ == GvViewMode::MenuTransition && transitionTarget_ != kToPlay) {
+        if (mode_ == GvViewMode::MenuTransition &&
+            transition_.target() != GvTransitionTarget::Play) {
             break;
         }
         stopCaveSounds();
@@ -592,15 +571,12 @@ void GvView::startGame() {
             const OrbProjection& game = resources_->projection(screen_->gameProjection());
             screen_->updateViewSize(game.canvas().width, game.canvas().height);
         }
-        outgoingPanel_ = incomingPanel_ = nullptr;
-        setUpTransition(0, 0, 0, 0, 2, 1, 0, 1, kClear, kWhite);
-        beginTransition(GvViewMode::GameTransition, kToPlay);
+        beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Play, nullptr, nullptr,
+                        {.zoom = {2, 1}, .fade = {0, 1}, .tintFrom = kClear});
         break;
     case GvViewMode::OverlayOnGame:
-        outgoingPanel_ = modalPanel_;
-        incomingPanel_ = nullptr;
-        setUpTransition(0, 0, 0, 0, 1, 2, overlayFade(), 0, kWhite, kClear);
-        beginTransition(GvViewMode::GameTransition, kLeaveOverlay);
+        beginTransition(GvViewMode::GameTransition, GvTransitionTarget::LeaveOverlay, modalPanel_,
+                        nullptr, {.zoom = {1, 2}, .fade = {overlayFade(), 0}, .tintTo = kClear});
         break;
     case GvViewMode::InGame:
     case GvViewMode::Starting:
@@ -619,11 +595,10 @@ void GvView::showOverlay(GvPanel* panel) {
         }
         clearWorldInput();
         panel->reset();
-        outgoingPanel_ = nullptr;
-        incomingPanel_ = panel;
-        setUpTransition(0, 0, 0, 0, 2, 1, 1, overlayFade(), kClear, kWhite);
-        beginTransition(GvViewMode::GameTransition, kToOverlay);
-    } else if (mode_ == GvViewMode::GameTransition && transitionTarget_ == kToOverlay) {
+        beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Overlay, nullptr, panel,
+                        {.zoom = {2, 1}, .fade = {1, overlayFade()}, .tintFrom = kClear});
+    } else if (mode_ == GvViewMode::GameTransition &&
+               transition_.target() == GvTransitionTarget::Overlay) {
         releaseAllKeys();
         setCursorMode(OrbCursorAlwaysVisible);
         modalPanel_ = panel;
@@ -646,10 +621,8 @@ void GvView::resumeGame() {
     }
     setCursorMode(OrbCursorHiddenByTypingAndIdle);
     hideCursorNow();
-    outgoingPanel_ = modalPanel_;
-    incomingPanel_ = nullptr;
-    setUpTransition(0, 0, 0, 0, 1, 2, overlayFade(), 1, kWhite, kClear);
-    beginTransition(GvViewMode::GameTransition, kToPlay);
+    beginTransition(GvViewMode::GameTransition, GvTransitionTarget::Play, modalPanel_, nullptr,
+                    {.zoom = {1, 2}, .fade = {overlayFade(), 1}, .tintTo = kClear});
 }
 
 void GvView::demoInterrupted() {
@@ -660,9 +633,7 @@ void GvView::demoInterrupted() {
 
 void GvView::showError(const std::string& message) {
     // The old box may still be drawn as the outgoing panel of a transition.
-    if (outgoingPanel_ == errorBox_.get() && errorBox_) {
-        outgoingPanel_ = nullptr;
-    }
+    transition_.forget(errorBox_.get());
     std::unique_ptr<GvErrorBox> box = std::make_unique<GvErrorBox>(*this, message);
     if (hasGraphics()) {
         box->graphicsCreated();
@@ -710,7 +681,7 @@ void GvView::continueToNextLevel() {
 void GvView::caveEnded(GvWorldState state) {
     if (mode_ != GvViewMode::InGame) {
         // Still zooming in: the panel waits until the cave is fully shown.
-        if (mode_ == GvViewMode::GameTransition && transitionTarget_ == kToPlay) {
+        if (enteringPlay()) {
             endPending_ = true;
             pendingEnd_ = state;
         }
@@ -791,24 +762,22 @@ void GvView::advance(double seconds) {
     }
 
     if (mode_ == GvViewMode::MenuTransition || mode_ == GvViewMode::GameTransition) {
-        transitionProgress_ += static_cast<float>(e / transitionSeconds_);
-        // Steps that add up to the transition's length finish it despite rounding.
-        if (transitionProgress_ > 1.0f - 1e-5f) {
-            transitionProgress_ = 1.0f;
-        }
-        if (transitionProgress_ >= 1.0f) {
-            if (mode_ == GvViewMode::MenuTransition) {
-                if (transitionTarget_ == kToMenu) {
-                    returnToMenu();
+        if (transition_.advance(e)) {
+            switch (transition_.target()) {
+            case GvTransitionTarget::Menu:
+                returnToMenu();
+                break;
+            case GvTransitionTarget::Overlay:
+                if (mode_ == GvViewMode::GameTransition) {
+                    showOverlay(transition_.incoming());
                 } else {
                     startGame();
                 }
-            } else if (transitionTarget_ == kToMenu) {
-                returnToMenu();
-            } else if (transitionTarget_ == kToOverlay) {
-                showOverlay(incomingPanel_);
-            } else {
+                break;
+            case GvTransitionTarget::Play:
+            case GvTransitionTarget::LeaveOverlay:
                 startGame();
+                break;
             }
         }
     }
@@ -840,12 +809,12 @@ void GvView::advance(double seconds) {
 float GvView::slideDistance() const {
     const OrbRect canvas = resources_->projection(0).canvas();
     float distance = canvas.width;
-    if (outgoingPanel_ != nullptr) {
-        const OrbRect b = outgoingPanel_->bounds();
+    if (const GvPanel* outgoing = transition_.outgoing(); outgoing != nullptr) {
+        const OrbRect b = outgoing->bounds();
         distance = std::max(distance, b.x + b.width - canvas.x);
     }
-    if (incomingPanel_ != nullptr) {
-        const OrbRect b = incomingPanel_->bounds();
+    if (const GvPanel* incoming = transition_.incoming(); incoming != nullptr) {
+        const OrbRect b = incoming->bounds();
         distance = std::max(distance, canvas.x + canvas.width - b.x);
     }
     return distance;
@@ -868,17 +837,9 @@ void GvView::draw() {
     }
     const bool transition =
         mode_ == GvViewMode::MenuTransition || mode_ == GvViewMode::GameTransition;
-    const float d = transition ? transitionProgress_ : 1.0f;
     float fade = mode_ == GvViewMode::OverlayOnGame ? overlayFade() : 1.0f;
-    float scale = 1.0f;
-    OrbColor tint = kWhite;
     if (transition) {
-        fade = lerp(fade0_, fade1_, d);
-        const float z = lerp(zoom0_, zoom1_, d);
-        scale = 1.0f + (z - 1.0f) * (z - 1.0f);
-        tint = {lerp(tint0_.r, tint1_.r, d), lerp(tint0_.g, tint1_.g, d),
-                lerp(tint0_.b, tint1_.b, d), lerp(tint0_.a, tint1_.a, d)};
-        tint.a *= tint.a;
+        fade = transition_.fade();
     }
 
     const bool menus = mode_ == GvViewMode::InMenu || mode_ == GvViewMode::MenuTransition ||
@@ -895,8 +856,10 @@ void GvView::draw() {
     resources_->useProjection(0);
     if (transition) {
         const float distance = slideDistance();
-        drawPanel(outgoingPanel_, scale, lerp(outgoing0_, outgoing1_, d) * distance, tint);
-        drawPanel(incomingPanel_, scale, lerp(incoming0_, incoming1_, d) * distance, tint);
+        const float scale = transition_.scale();
+        const OrbColor tint = transition_.tint();
+        drawPanel(transition_.outgoing(), scale, transition_.outgoingOffset() * distance, tint);
+        drawPanel(transition_.incoming(), scale, transition_.incomingOffset() * distance, tint);
     } else {
         drawPanel(modalPanel_, 1.0f, 0.0f, kWhite);
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include "game/GvGameScreenListener.h"
 #include "game/GvPlayMode.h"
+#include "game/GvScreenTransition.h"
 #include "graphics/OrbColor.h"
 #include "graphics/OrbView.h"
 #include "platform/GvInputRecording.h"
@@ -49,12 +50,6 @@ enum class GvViewMode : int {
 // and repaints through the OrbView operations.
 class GvView : public OrbView, public GvGameScreenListener {
 public:
-    // What a running transition leads to.
-    static constexpr int kToMenu = 0;
-    static constexpr int kToPlay = 2;
-    static constexpr int kToOverlay = 3;
-    static constexpr int kLeaveOverlay = 4;
-
     // Cheat codes in matching order.
     enum Cheat {
         CheatTimeStop = 0,
@@ -144,10 +139,10 @@ public:
     bool cheatOn(Cheat cheat) const;
 
     GvViewMode mode() const { return mode_; }
-    int transitionTarget() const { return transitionTarget_; }
-    float transitionProgress() const { return transitionProgress_; }
+    const GvScreenTransition& transition() const { return transition_; }
+    float transitionProgress() const { return transition_.progress(); }
     GvPanel* modalPanel() const { return modalPanel_; }
-    GvPanel* incomingPanel() const { return incomingPanel_; }
+    GvPanel* incomingPanel() const { return transition_.incoming(); }
     GvPlayMode playMode() const { return playMode_; }
     bool isPauseRequested() const { return pauseRequested_; }
     double idleSeconds() const { return idleSeconds_; }
@@ -173,11 +168,10 @@ public:
     GvGameOverMenu& gameOverMenu() { return *gameOverMenu_; }
 
 private:
-    // Transition set-ups: start and end of the outgoing and incoming offsets, the
-    // zoom, the fade and the tint.
-    void setUpTransition(float o0, float o1, float i0, float i1, float z0, float z1, float f0,
-                         float f1, const OrbColor& c0, const OrbColor& c1);
-    void beginTransition(GvViewMode mode, int target);
+    void beginTransition(GvViewMode mode, GvTransitionTarget target, GvPanel* outgoing,
+                         GvPanel* incoming, const GvTransitionLook& look);
+    // Whether a transition into play is running.
+    bool enteringPlay() const;
     void stopCaveSounds();
     void cycleDemo();
     void clearWorldInput();
@@ -189,18 +183,10 @@ private:
     void cheatToggled(int index);
 
     GvViewMode mode_ = GvViewMode::Starting;
-    int transitionTarget_ = kToMenu;
-    float transitionProgress_ = 0.0f;
-    float transitionSeconds_ = 0.3f;
-    GvPanel* outgoingPanel_ = nullptr;
-    GvPanel* incomingPanel_ = nullptr;
+    GvScreenTransition transition_;
     std::vector<GvPanel*> panelStack_;
     GvPanel* returnPanel_ = nullptr;
     bool returnRefresh_ = false;
-
-    float outgoing0_ = 0, outgoing1_ = 0, incoming0_ = 0, incoming1_ = 0;
-    float zoom0_ = 1, zoom1_ = 1, fade0_ = 1, fade1_ = 1;
-    OrbColor tint0_, tint1_;
 
     GvPlayMode playMode_ = GvPlayMode::Normal;
     int playLevelIndex_ = -1;

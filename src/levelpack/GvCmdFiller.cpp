@@ -2,10 +2,6 @@
 
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdFiller::clone() const {
-    return std::make_unique<GvCmdFiller>(*this);
-}
-
 void GvCmdFiller::translate(int, int) {}
 
 void GvCmdFiller::apply(GvUnpackGrid& grid, GvRandomStream&) const {

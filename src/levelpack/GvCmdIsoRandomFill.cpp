@@ -4,10 +4,6 @@
 #include "sim/GvGamePlayRandomStream.h"
 #include "sim/GvLevelPackRandomStream.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdIsoRandomFill::clone() const {
-    return std::make_unique<GvCmdIsoRandomFill>(*this);
-}
-
 void GvCmdIsoRandomFill::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     // Seeds below 256 (negative ones included, by their low 8 bits) pick the
     // level-pack generator, as a cave's unpack seed does.

@@ -3,10 +3,6 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdLine::clone() const {
-    return std::make_unique<GvCmdLine>(*this);
-}
-
 static int sign(long long value) {
     return value > 0 ? 1 : (value < 0 ? -1 : 0);
 }
@@ -17,12 +13,12 @@ void GvCmdLine::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     // the shorter axis overshoots by one and waits there while the longer one
     // finishes. Cave files rely on this drawing, so it is kept as it is.
     // 64-bit positions keep the marks exact even for extreme coordinates.
-    const int stepX = sign(static_cast<long long>(x2_) - x1_);
-    const int stepY = sign(static_cast<long long>(y2_) - y1_);
+    const int stepX = sign(static_cast<long long>(x2_) - x_);
+    const int stepY = sign(static_cast<long long>(y2_) - y_);
     const long long endX = static_cast<long long>(x2_) + stepX;
     const long long endY = static_cast<long long>(y2_) + stepY;
-    long long x = x1_;
-    long long y = y1_;
+    long long x = x_;
+    long long y = y_;
     for (;;) {
         grid.setCell(x, y, object_);
         if (x != endX) {

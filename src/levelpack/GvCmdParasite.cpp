@@ -3,13 +3,9 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdParasite::clone() const {
-    return std::make_unique<GvCmdParasite>(*this);
-}
-
 void GvCmdParasite::apply(GvUnpackGrid& grid, GvRandomStream&) const {
-    for (long long y = y1_; y <= y2_; ++y) {
-        for (long long x = x1_; x <= x2_; ++x) {
+    for (long long y = y_; y <= y2_; ++y) {
+        for (long long x = x_; x <= x2_; ++x) {
             if (grid.contains(x, y) &&
                 grid.typeAt(static_cast<int>(x), static_cast<int>(y)) == host_) {
                 grid.setCell(x + dx_, y + dy_, parasite_);

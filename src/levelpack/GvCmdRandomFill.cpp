@@ -4,10 +4,6 @@
 #include "levelpack/GvUnpackGrid.h"
 #include "sim/GvRandomStream.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdRandomFill::clone() const {
-    return std::make_unique<GvCmdRandomFill>(*this);
-}
-
 GvPackedObjectType GvCmdRandomFill::choose(std::uint8_t byte) const {
     GvPackedObjectType chosen = fill_;
     int best = 256;
@@ -21,8 +17,8 @@ GvPackedObjectType GvCmdRandomFill::choose(std::uint8_t byte) const {
 }
 
 void GvCmdRandomFill::fillFrom(GvUnpackGrid& grid, GvRandomStream& stream) const {
-    for (long long y = y1_; y <= y2_; ++y) {
-        for (long long x = x1_; x <= x2_; ++x) {
+    for (long long y = y_; y <= y2_; ++y) {
+        for (long long x = x_; x <= x2_; ++x) {
             const auto byte = static_cast<std::uint8_t>(stream.next() & 0xff);
             grid.setCell(x, y, choose(byte));
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "levelpack/GvCopyableCommand.h"
 #include "levelpack/GvTwoPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
@@ -11,7 +12,7 @@
 // entry on a tie); with no such entry the cell gets the fill object. A byte is
 // drawn for every cell of the rectangle, even one outside the grid, so clipping
 // never shifts the random sequence of the cells that remain.
-class GvCmdRandomFill : public GvTwoPointCommand {
+class GvCmdRandomFill : public GvCopyableCommand<GvCmdRandomFill, GvTwoPointCommand> {
 public:
     struct Entry {
         GvPackedObjectType object;
@@ -22,9 +23,8 @@ public:
 
     GvCmdRandomFill(int x1, int y1, int x2, int y2, GvPackedObjectType fill,
                     std::vector<Entry> entries)
-        : GvTwoPointCommand(x1, y1, x2, y2), fill_(fill), entries_(std::move(entries)) {}
+        : GvCopyableCommand(x1, y1, x2, y2), fill_(fill), entries_(std::move(entries)) {}
 
-    std::unique_ptr<GvCaveCommand> clone() const override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 

@@ -3,10 +3,6 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdRaw::clone() const {
-    return std::make_unique<GvCmdRaw>(*this);
-}
-
 void GvCmdRaw::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     long long x = x_;
     for (const GvPackedObjectType object : objects_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "levelpack/GvCopyableCommand.h"
 #include "levelpack/GvPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
@@ -7,12 +8,11 @@
 
 // Draws a run of objects to the right of (x, y), one per cell; an entry that
 // means "unchanged" leaves its cell alone.
-class GvCmdRaw : public GvPointCommand {
+class GvCmdRaw : public GvCopyableCommand<GvCmdRaw, GvPointCommand> {
 public:
     GvCmdRaw(int x, int y, std::vector<GvPackedObjectType> objects)
-        : GvPointCommand(x, y), objects_(std::move(objects)) {}
+        : GvCopyableCommand(x, y), objects_(std::move(objects)) {}
 
-    std::unique_ptr<GvCaveCommand> clone() const override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 

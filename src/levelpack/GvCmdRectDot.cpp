@@ -3,10 +3,6 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdRectDot::clone() const {
-    return std::make_unique<GvCmdRectDot>(*this);
-}
-
 void GvCmdRectDot::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     for (long long r = 0; r < rows_; ++r) {
         for (long long c = 0; c < columns_; ++c) {

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "levelpack/GvCopyableCommand.h"
 #include "levelpack/GvPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
 // Draws a lattice of single cells: `columns` × `rows` cells starting at (x, y),
 // spaced by the column and row steps.
-class GvCmdRectDot : public GvPointCommand {
+class GvCmdRectDot : public GvCopyableCommand<GvCmdRectDot, GvPointCommand> {
 public:
     GvCmdRectDot(int x, int y, int columns, int rows, int columnStep, int rowStep,
                  GvPackedObjectType object)
-        : GvPointCommand(x, y), columns_(columns), rows_(rows), columnStep_(columnStep),
+        : GvCopyableCommand(x, y), columns_(columns), rows_(rows), columnStep_(columnStep),
           rowStep_(rowStep), object_(object) {}
 
-    std::unique_ptr<GvCaveCommand> clone() const override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 

@@ -3,14 +3,10 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdRectFill::clone() const {
-    return std::make_unique<GvCmdRectFill>(*this);
-}
-
 void GvCmdRectFill::apply(GvUnpackGrid& grid, GvRandomStream&) const {
-    for (long long y = y1_; y <= y2_; ++y) {
-        for (long long x = x1_; x <= x2_; ++x) {
-            const bool edge = x == x1_ || x == x2_ || y == y1_ || y == y2_;
+    for (long long y = y_; y <= y2_; ++y) {
+        for (long long x = x_; x <= x2_; ++x) {
+            const bool edge = x == x_ || x == x2_ || y == y_ || y == y2_;
             grid.setCell(x, y, edge ? border_ : fill_);
         }
     }

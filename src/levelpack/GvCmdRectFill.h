@@ -1,17 +1,17 @@
 #pragma once
 
+#include "levelpack/GvCopyableCommand.h"
 #include "levelpack/GvTwoPointCommand.h"
 #include "sim/GvPackedObjectType.h"
 
 // Fills a rectangle: its outermost cells with the border object, the inside with
 // the fill object (pass the same object twice for a solid block).
-class GvCmdRectFill : public GvTwoPointCommand {
+class GvCmdRectFill : public GvCopyableCommand<GvCmdRectFill, GvTwoPointCommand> {
 public:
     GvCmdRectFill(int x1, int y1, int x2, int y2, GvPackedObjectType border,
                   GvPackedObjectType fill)
-        : GvTwoPointCommand(x1, y1, x2, y2), border_(border), fill_(fill) {}
+        : GvCopyableCommand(x1, y1, x2, y2), border_(border), fill_(fill) {}
 
-    std::unique_ptr<GvCaveCommand> clone() const override;
     void apply(GvUnpackGrid& grid, GvRandomStream& stream) const override;
     void serialise(GvMd5& digest) const override;
 

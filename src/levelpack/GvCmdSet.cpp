@@ -3,10 +3,6 @@
 #include "levelpack/GvMd5.h"
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdSet::clone() const {
-    return std::make_unique<GvCmdSet>(*this);
-}
-
 void GvCmdSet::apply(GvUnpackGrid& grid, GvRandomStream&) const {
     grid.setCell(x_, y_, object_);
 }

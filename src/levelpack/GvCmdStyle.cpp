@@ -2,10 +2,6 @@
 
 #include "levelpack/GvUnpackGrid.h"
 
-std::unique_ptr<GvCaveCommand> GvCmdStyle::clone() const {
-    return std::make_unique<GvCmdStyle>(*this);
-}
-
 void GvCmdStyle::translate(int, int) {}
 
 void GvCmdStyle::apply(GvUnpackGrid& grid, GvRandomStream&) const {

@@ -1,6 +1,8 @@
 #include "audio/GvSfxModule.h"
 #include "audio/OrbAudioDevice.h"
 
+#include "ScopedEnv.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -28,33 +30,6 @@ public:
 
 private:
     std::vector<int16_t> samples_;
-};
-
-// Sets environment variables for one test and puts the old values back.
-class ScopedEnv {
-public:
-    void set(const char* name, const std::string& value) {
-        const char* old = std::getenv(name);
-        saved_.push_back({name, old != nullptr, old != nullptr ? old : ""});
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->existed) {
-                setenv(it->name.c_str(), it->value.c_str(), 1);
-            } else {
-                unsetenv(it->name.c_str());
-            }
-        }
-    }
-
-private:
-    struct Saved {
-        std::string name;
-        bool existed;
-        std::string value;
-    };
-    std::vector<Saved> saved_;
 };
 
 const std::vector<int16_t> kPattern = {32767, -32768, -1, 1, 1000, -1000};
@@ -109,8 +84,7 @@ TEST(OrbAudioDevice, FloatSourcesAreConvertedTo16Bit) {
 }
 
 TEST(OrbAudioDevice, WithoutAnOutputTheGameStaysSilent) {
-    ScopedEnv env;
-    env.set("SDL_AUDIODRIVER", "no_such_audio_driver");
+    const ScopedEnv driver("SDL_AUDIODRIVER", "no_such_audio_driver");
     auto sfx = std::make_unique<GvSfxModule>(1);
     GvSfxModule* module = sfx.get();
     OrbAudioDevice device(44100, std::move(sfx), 0);
@@ -125,8 +99,7 @@ TEST(OrbAudioDevice, WithoutAnOutputTheGameStaysSilent) {
 }
 
 TEST(OrbAudioDevice, OpensStartsAndClosesRepeatedly) {
-    ScopedEnv env;
-    env.set("SDL_AUDIODRIVER", "dummy");
+    const ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
     OrbAudioDevice device(44100, std::make_unique<GvSfxModule>(1), 0);
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(device.open()) << "round " << round;
@@ -145,9 +118,8 @@ TEST(OrbAudioDevice, OpensStartsAndClosesRepeatedly) {
 TEST(OrbAudioDevice, PlayedSoundReachesTheOutputAs16BitSamples) {
     const std::string path = testing::TempDir() + "gravik_audio_device_test.raw";
     std::remove(path.c_str());
-    ScopedEnv env;
-    env.set("SDL_AUDIODRIVER", "disk");
-    env.set("SDL_DISKAUDIOFILE", path);
+    const ScopedEnv driver("SDL_AUDIODRIVER", "disk");
+    const ScopedEnv diskFile("SDL_DISKAUDIOFILE", path);
 
     auto sfx = std::make_unique<GvSfxModule>(1);
     GvSfxModule* module = sfx.get();

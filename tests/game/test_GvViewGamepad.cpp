@@ -9,6 +9,7 @@
 
 #include <SDL.h>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,29 +52,46 @@ protected:
         SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
     }
 
-    void runFor(double seconds) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (std::chrono::steady_clock::now() < end && impl->isOpen()) {
+    // Runs the game until `done` holds, for at most `limit` seconds: a bound for a
+    // broken build, far beyond what even a sanitized run needs.
+    bool runUntil(const std::function<bool()>& done, double limit = 30.0) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(limit);
+        while (!done() && std::chrono::steady_clock::now() < end && impl->isOpen()) {
+            impl->loopPass();
+        }
+        return done();
+    }
+
+    // Hands every controller change made so far to the game: SDL turns them into
+    // events when it pumps, and the loop passes them on one per pass.
+    void deliver() {
+        SDL_PumpEvents();
+        for (int pass = 0;
+             pass < 1000 && impl->isOpen() &&
+             SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+             ++pass) {
             impl->loopPass();
         }
     }
 
     void press(int button, bool down) {
         SDL_JoystickSetVirtualButton(joystick, button, down ? 1 : 0);
-        runFor(0.3);
+        deliver();
+    }
+
+    void tilt(int axis, int value) {
+        SDL_JoystickSetVirtualAxis(joystick, axis, value);
+        deliver();
     }
 
     // Plays the first cave until the player has come out of the entrance.
     void playUntilThePlayerIsOut() {
-        runFor(0.8); // the title menu comes in first
+        ASSERT_TRUE(runUntil([&] { return view->mode() == GvViewMode::InMenu; }));
         view->playSelectedLevel();
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < end &&
-               (view->mode() != GvViewMode::InGame ||
-                view->screen().world().findPlayer() != GvObjectKind::player)) {
-            runFor(0.05);
-        }
-        ASSERT_EQ(view->screen().world().findPlayer(), GvObjectKind::player);
+        ASSERT_TRUE(runUntil([&] {
+            return view->mode() == GvViewMode::InGame &&
+                   world().findPlayer() == GvObjectKind::player;
+        }));
     }
 
     GvWorld& world() { return view->screen().world(); }
@@ -89,45 +107,45 @@ TEST_F(GvViewGamepadTest, TheStickMovesThePlayerAndTheButtonsPauseAndResume) {
     playUntilThePlayerIsOut();
     GvWorld& world = view->screen().world();
     const int column = world.player_col;
+    const int row = world.player_row;
 
     // Held south button: snap, so the stick only digs beside the player.
-    SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_A, 1);
-    runFor(0.2);
-    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, 32767);
-    runFor(0.6);
+    press(SDL_CONTROLLER_BUTTON_A, true);
+    tilt(SDL_CONTROLLER_AXIS_LEFTX, 32767);
+    EXPECT_TRUE(
+        runUntil([&] { return world.cellAt(column + 1, row)->kind() == GvObjectKind::space; }));
     world.findPlayer();
     EXPECT_EQ(world.player_col, column);
-    EXPECT_EQ(world.cellAt(column + 1, world.player_row)->kind(), GvObjectKind::space);
-    SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_A, 0);
-    runFor(0.6);
-    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, 0);
-    runFor(0.1);
-    world.findPlayer();
-    EXPECT_GT(world.player_col, column) << "the pushed stick walks right";
-    EXPECT_EQ(world.keys_held, 0) << "nothing held once the stick is back";
+    press(SDL_CONTROLLER_BUTTON_A, false);
+    EXPECT_TRUE(runUntil([&] {
+        world.findPlayer();
+        return world.player_col > column;
+    })) << "the pushed stick walks right";
+    tilt(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    EXPECT_TRUE(runUntil([&] { return world.keys_held == 0; }))
+        << "nothing held once the stick is back";
 
     press(SDL_CONTROLLER_BUTTON_START, true);
     press(SDL_CONTROLLER_BUTTON_START, false);
-    EXPECT_EQ(view->mode(), GvViewMode::OverlayOnGame) << "Start pauses";
+    EXPECT_TRUE(runUntil([&] { return view->mode() == GvViewMode::OverlayOnGame; }))
+        << "Start pauses";
     // In the pause menu the south button is Return: the focused first entry resumes.
     press(SDL_CONTROLLER_BUTTON_A, true);
     press(SDL_CONTROLLER_BUTTON_A, false);
-    runFor(0.5);
-    EXPECT_EQ(view->mode(), GvViewMode::InGame);
+    EXPECT_TRUE(runUntil([&] { return view->mode() == GvViewMode::InGame; }));
 }
 
 TEST_F(GvViewGamepadTest, AnUnpluggedControllerLetsGoOfItsKeys) {
     playUntilThePlayerIsOut();
-    SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_DPAD_DOWN, 1);
-    runFor(0.2);
+    press(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);
     constexpr GvInputBits kDown = 2;
-    EXPECT_EQ(world().keys_held, kDown);
+    EXPECT_TRUE(runUntil([&] { return world().keys_held == kDown; }));
     SDL_JoystickClose(joystick);
     joystick = nullptr;
     SDL_JoystickDetachVirtual(device);
     device = -1;
-    runFor(0.2);
-    EXPECT_EQ(world().keys_held, 0);
+    deliver();
+    EXPECT_TRUE(runUntil([&] { return world().keys_held == 0; }));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "FontTestImage.h"
 #include "GlTestWindow.h"
+#include "ScopedEnv.h"
 
 #include <SDL.h>
 #include <chrono>
@@ -404,34 +405,11 @@ TEST_F(OrbViewImplSingleTest, ClosingSavesOnceAndReleasesGraphics) {
     EXPECT_EQ(view.saves, 1);
 }
 
-// Restores an environment variable when the test ends.
-class ScopedUnsetEnv {
-public:
-    explicit ScopedUnsetEnv(const char* name) : name_(name) {
-        const char* value = std::getenv(name);
-        had_ = value != nullptr;
-        if (had_) {
-            value_ = value;
-        }
-        unsetenv(name);
-    }
-    ~ScopedUnsetEnv() {
-        if (had_) {
-            setenv(name_, value_.c_str(), 1);
-        }
-    }
-
-private:
-    const char* name_;
-    bool had_ = false;
-    std::string value_;
-};
-
 TEST(OrbViewImplSingleMessages, WithoutADisplayMessagesGoToTheTerminal) {
     OrbViewImplSingle impl("Gravik message test", 200, 150, OrbWindowNormal);
     GlTestView view(impl);
-    const ScopedUnsetEnv noDisplay("DISPLAY");
-    const ScopedUnsetEnv noWayland("WAYLAND_DISPLAY");
+    const ScopedEnv noDisplay("DISPLAY", nullptr);
+    const ScopedEnv noWayland("WAYLAND_DISPLAY", nullptr);
     testing::internal::CaptureStderr();
     const bool error = impl.messageBox(OrbMessageError, "Gravik", "The cave is\ncorrupt.");
     const bool question = impl.messageBox(OrbMessageQuestion, "Gravik", "Really quit?");
@@ -508,14 +486,3 @@ TEST(OrbViewImplSinglePlacement, StoredRectangleIsUsedOnlyWhenItFits) {
 }
 
 } // namespace
-
-namespace {
-::testing::Environment* const sdlVideo =
-    ::testing::AddGlobalTestEnvironment(new SdlVideoEnvironment);
-} // namespace
-
-// The session-bus library that SDL starts keeps a buffer for the life of the
-// process; it is not ours, and sanitized runs should report only leaks that are.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}

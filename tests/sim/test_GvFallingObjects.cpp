@@ -17,42 +17,31 @@
 #include <string>
 #include <string_view>
 
-static void setUp(GvWorld& world, const std::string& picture,
-                  GvPhysics physics = GvPhysics::gravik_1, GvWrapMode wrap = GvWrapMode::none) {
-    makeCave(world, picture, physics, wrap);
-}
-
-// Whole ticks, one per advance.
-static void tickOnce(GvWorld& world, int times = 1) {
-    for (int i = 0; i < times; ++i)
-        world.advance(1.0);
-}
-
 TEST(GvFalling, FallsIntoSpaceAndStopsOnWhatIsNotRounded) {
     GvWorld world;
     // A resting boulder over a gap starts to fall (event), keeps falling
     // (no event) and stops on dirt (event), which it leaves unharmed.
-    setUp(world, pic({"r", " ", " ", "."}));
-    tickOnce(world);
+    makeCave(world, pic({"r", " ", " ", "."}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "R", " ", "."}));
     EXPECT_TRUE(world.events[5]);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", " ", "R", "."}));
     EXPECT_FALSE(world.events[5]);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", " ", "r", "."}));
     EXPECT_TRUE(world.events[5]);
 
     // Steel wall and dirt are flat; brick wall is rounded. The bomb rolls off
     // unlit (it was not falling), falls on, and lights itself when it lands.
-    setUp(world, pic({"d r b  ", "W . w W"}));
-    tickOnce(world);
+    makeCave(world, pic({"d r b  ", "W . w W"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"d rB   ", "W . w W"}));
     EXPECT_TRUE(world.events[7]);
     EXPECT_FALSE(world.events[5]);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"d r    ", "W .Bw W"}));
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"d r    ", "W .cw W"}));
     const auto* bomb = dynamic_cast<const GvBombObject*>(world.cellAt(3, 1));
     ASSERT_NE(bomb, nullptr);
@@ -64,18 +53,18 @@ TEST(GvFalling, FallsIntoSpaceAndStopsOnWhatIsNotRounded) {
 TEST(GvFalling, BoulderOnBoulderRollsLeftFirstThenRight) {
     GvWorld world;
     // Both side pairs blocked: it stays.
-    setUp(world, pic({"W r W", "W.r.W", "WWWWW"}));
-    tickOnce(world, 2);
+    makeCave(world, pic({"W r W", "W.r.W", "WWWWW"}));
+    stepCave(world, 2);
     EXPECT_EQ(text(world), pic({"W r W", "W.r.W", "WWWWW"}));
     EXPECT_FALSE(world.events[5]);
 
     // Both pairs free: left wins; it moves sideways this tick and falls next.
-    setUp(world, pic({"W r W", "W r W", "WWWWW"}));
+    makeCave(world, pic({"W r W", "W r W", "WWWWW"}));
     const float before = world.cellAt(2, 0)->angle();
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"WR  W", "W r W", "WWWWW"}));
     EXPECT_TRUE(world.events[5]);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"W   W", "WRr W", "WWWWW"}));
     // Rolling left turns it by two radians, fixed at the start of the next tick.
     float turned = before + GvFallingObjectBase::kRollDegrees;
@@ -84,67 +73,67 @@ TEST(GvFalling, BoulderOnBoulderRollsLeftFirstThenRight) {
     EXPECT_NEAR(world.cellAt(1, 1)->angle(), turned, 1e-3);
 
     // Only the right pair free: it rolls right.
-    setUp(world, pic({"W r W", "W.r W", "WWWWW"}));
-    tickOnce(world);
+    makeCave(world, pic({"W r W", "W.r W", "WWWWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"W  RW", "W.r W", "WWWWW"}));
 }
 
 TEST(GvFalling, FallingBoulderRollsOffRestingDiamondButNotOffFallingOne) {
     GvWorld world;
     // A resting diamond is rounded; the diamond below it is rounded too, so it rolls.
-    setUp(world, pic({" R ", " d ", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({" R ", " d ", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"R  ", " d ", "WWW"}));
     // A falling diamond is not rounded: the boulder above it waits on top.
-    setUp(world, pic({" R ", " D ", " W "}));
-    tickOnce(world);
+    makeCave(world, pic({" R ", " D ", " W "}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" r ", " d ", " W "}));
 }
 
 TEST(GvFalling, StrikesFireflyButterflyBombAndPlayer) {
     GvWorld world;
     // Placed falling directly on a firefly: it strikes in the first tick.
-    setUp(world, pic({"WRW", "W1W", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({"WRW", "W1W", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"W*W", "W*W", "WWW"}));
     EXPECT_TRUE(world.events[11]);
     EXPECT_TRUE(world.events[5]);
-    tickOnce(world, 3);
+    stepCave(world, 3);
     EXPECT_EQ(text(world), pic({"W W", "W W", "WWW"})) << "a firefly leaves space";
 
     // Resting on a firefly it does no harm.
-    setUp(world, pic({"WrW", "W1W", "WWW"}));
-    tickOnce(world, 2);
+    makeCave(world, pic({"WrW", "W1W", "WWW"}));
+    stepCave(world, 2);
     EXPECT_EQ(world.cellAt(1, 0)->kind(), GvObjectKind::boulder);
     EXPECT_EQ(world.cellAt(1, 1)->kind(), GvObjectKind::firefly);
     EXPECT_FALSE(world.events[11]);
 
     // Fallen one cell onto a butterfly: diamonds where the block was destructible.
-    setUp(world, pic({"WrW", "W W", "W5W", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({"WrW", "W W", "W5W", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(world.cellAt(1, 1)->kind(), GvObjectKind::boulder);
     EXPECT_EQ(world.cellAt(1, 2)->kind(), GvObjectKind::butterfly);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"W W", "W*W", "W*W", "WWW"}));
-    tickOnce(world, 3);
+    stepCave(world, 3);
     EXPECT_EQ(text(world), pic({"W W", "WdW", "WdW", "WWW"}));
 
     // Onto a resting bomb: the bomb is lit and the boulder rolls off it.
-    setUp(world, pic({" R ", " b ", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({" R ", " b ", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"R  ", " c ", "WWW"}));
 
     // Onto the player: the player is killed.
-    setUp(world, pic({"WRW", "W@W", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({"WRW", "W@W", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"W*W", "W*W", "WWW"}));
 
     // Onto a player that has gone into the exit: nothing happens.
-    setUp(world, pic({"WRW", "W W", "WWW"}));
+    makeCave(world, pic({"WRW", "W W", "WWW"}));
     auto exitedPlayer = std::make_unique<GvPlayerObject>();
     exitedPlayer->exited = true;
     world.placeObject(1, 1, std::move(exitedPlayer));
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"WrW", "W@W", "WWW"}));
     EXPECT_FALSE(world.events[11]);
 }
@@ -154,12 +143,12 @@ TEST(GvFalling, StampedSideCellWaitsUnderGravik1ButNotRetro) {
     const std::string start = pic({"W WWW", "W@rWW", "W wWW", "WWWWW"});
     for (GvPhysics physics : {GvPhysics::gravik_1, GvPhysics::retro}) {
         GvWorld world;
-        setUp(world, start, physics);
+        makeCave(world, start, physics);
         world.startReplay({{kInputUp, 1}, {0, 5}});
-        tickOnce(world);
+        stepCave(world);
         if (physics == GvPhysics::gravik_1) {
             EXPECT_EQ(text(world), pic({"W@WWW", "W rWW", "W wWW", "WWWWW"}));
-            tickOnce(world);
+            stepCave(world);
         }
         EXPECT_EQ(text(world), pic({"W@WWW", "WR WW", "W wWW", "WWWWW"}));
     }
@@ -167,8 +156,8 @@ TEST(GvFalling, StampedSideCellWaitsUnderGravik1ButNotRetro) {
     // The same with a firefly heading up out of the side cell.
     for (GvPhysics physics : {GvPhysics::gravik_1, GvPhysics::retro}) {
         GvWorld world;
-        setUp(world, pic({"W WWW", "W3rWW", "W wWW", "WWWWW"}), physics);
-        tickOnce(world);
+        makeCave(world, pic({"W WWW", "W3rWW", "W wWW", "WWWWW"}), physics);
+        stepCave(world);
         EXPECT_EQ(world.cellAt(1, 0)->kind(), GvObjectKind::firefly);
         EXPECT_EQ(world.cellAt(physics == GvPhysics::retro ? 1 : 2, 1)->kind(),
                   GvObjectKind::boulder);
@@ -180,9 +169,9 @@ TEST(GvFalling, TargetEmptiedEarlierInTheTickUnderWrap) {
     // player leaves it before the boulder's turn.
     for (GvPhysics physics : {GvPhysics::gravik_1, GvPhysics::retro}) {
         GvWorld world;
-        setUp(world, pic({"@ ", "WW", "r "}), physics, GvWrapMode::vertical);
+        makeCave(world, pic({"@ ", "WW", "r "}), physics, GvWrapMode::vertical);
         world.startReplay({{kInputRight, 1}, {0, 5}});
-        tickOnce(world);
+        stepCave(world);
         if (physics == GvPhysics::retro)
             EXPECT_EQ(text(world), pic({"R@", "WW", "  "}));
         else
@@ -193,24 +182,24 @@ TEST(GvFalling, TargetEmptiedEarlierInTheTickUnderWrap) {
 TEST(GvFalling, EdgesAndWrapping) {
     GvWorld world;
     // No wrap: the bottom row never falls.
-    setUp(world, pic({" ", "R"}));
-    tickOnce(world);
+    makeCave(world, pic({" ", "R"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "r"}));
     // Vertical wrap: falling off the bottom comes in at the top.
-    setUp(world, pic({" ", " ", "R"}), GvPhysics::gravik_1, GvWrapMode::vertical);
-    tickOnce(world);
+    makeCave(world, pic({" ", " ", "R"}), GvPhysics::gravik_1, GvWrapMode::vertical);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"R", " ", " "}));
     // Horizontal wrap: rolling left from column 0 lands in the last column.
-    setUp(world, pic({"r  ", "w  ", "WWW"}), GvPhysics::gravik_1, GvWrapMode::horizontal);
-    tickOnce(world);
+    makeCave(world, pic({"r  ", "w  ", "WWW"}), GvPhysics::gravik_1, GvWrapMode::horizontal);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"  R", "w  ", "WWW"}));
 }
 
 TEST(GvMagicWall, FirstLandingStartsTheWallAndConverts) {
     GvWorld world;
-    setUp(world, pic({"R", "M", " ", "W"}));
+    makeCave(world, pic({"R", "M", " ", "W"}));
     world.magic_wall_ticks = 3;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "M", "D", "W"}));
     EXPECT_EQ(world.magic_wall_state, 1);
     EXPECT_EQ(world.magic_wall_end, 1 + 3);
@@ -220,49 +209,49 @@ TEST(GvMagicWall, FirstLandingStartsTheWallAndConverts) {
     ASSERT_EQ(world.vanish[0].size(), 1u);
     EXPECT_EQ(world.vanish[0][0].object->kind(), GvObjectKind::boulder);
     EXPECT_EQ(world.vanish[0][0].row, 1);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "M", "d", "W"}));
     EXPECT_TRUE(world.vanish[0].empty());
 
     // A diamond comes out as a boulder.
-    setUp(world, pic({"D", "M", " ", "W"}));
+    makeCave(world, pic({"D", "M", " ", "W"}));
     world.magic_wall_ticks = 3;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "M", "R", "W"}));
     EXPECT_TRUE(world.events[5]);
     EXPECT_FALSE(world.events[6]);
 
     // A resting boulder on a magic wall is not taken in, and the wall stays dormant.
-    setUp(world, pic({"r", "M", " "}));
-    tickOnce(world);
+    makeCave(world, pic({"r", "M", " "}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"r", "M", " "}));
     EXPECT_EQ(world.magic_wall_state, 0);
 }
 
 TEST(GvMagicWall, ExpiresAndSwallowsWhenExpiredOrBlocked) {
     GvWorld world;
-    setUp(world, pic({"R", "M", " ", "W"}));
+    makeCave(world, pic({"R", "M", " ", "W"}));
     world.magic_wall_ticks = 3;
-    tickOnce(world); // active from tick 1 to tick 4
-    tickOnce(world, 3);
+    stepCave(world); // active from tick 1 to tick 4
+    stepCave(world, 3);
     EXPECT_EQ(world.magic_wall_state, 1);
     world.placeObject(0, 2, createObjectOfKind(GvObjectKind::space));
     world.placeObject(0, 0,
                       createPackedObject(GvPackedObjectType::boulder_f, 0, world.cosmetic_random));
-    tickOnce(world); // tick 5: expired before the scan
+    stepCave(world); // tick 5: expired before the scan
     EXPECT_EQ(world.magic_wall_state, 2);
     EXPECT_EQ(text(world), pic({" ", "M", " ", "W"}));
     EXPECT_TRUE(world.events[6]) << "the sound plays even when nothing comes out";
 
     // Blocked output cell: swallowed. Output beyond a closed edge: swallowed.
-    setUp(world, pic({"R", "M", "."}));
+    makeCave(world, pic({"R", "M", "."}));
     world.magic_wall_ticks = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" ", "M", "."}));
     EXPECT_EQ(world.magic_wall_state, 1);
-    setUp(world, pic({"RD", "MM"}));
+    makeCave(world, pic({"RD", "MM"}));
     world.magic_wall_ticks = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"  ", "MM"}));
     EXPECT_TRUE(world.events[5]) << "the diamond, later in the scan, sounds last";
 }
@@ -272,10 +261,10 @@ TEST(GvMagicWall, StampedOutputCellUnderBothPhysics) {
     // earlier in the same tick.
     for (GvPhysics physics : {GvPhysics::gravik_1, GvPhysics::retro}) {
         GvWorld world;
-        setUp(world, pic({"@ ", "R ", "M "}), physics, GvWrapMode::vertical);
+        makeCave(world, pic({"@ ", "R ", "M "}), physics, GvWrapMode::vertical);
         world.magic_wall_ticks = 10;
         world.startReplay({{kInputRight, 1}, {0, 5}});
-        tickOnce(world);
+        stepCave(world);
         if (physics == GvPhysics::retro)
             EXPECT_EQ(text(world), pic({"D@", "  ", "M "}));
         else
@@ -285,18 +274,18 @@ TEST(GvMagicWall, StampedOutputCellUnderBothPhysics) {
 
 TEST(GvMagicWall, BombStopsOnItAndLights) {
     GvWorld world;
-    setUp(world, pic({"B", "M", " "}));
+    makeCave(world, pic({"B", "M", " "}));
     world.magic_wall_ticks = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"c", "M", " "}));
     EXPECT_EQ(world.magic_wall_state, 0);
 }
 
 TEST(GvMagicWall, SoundAndSparklesFollowTheWallState) {
     GvWorld world;
-    setUp(world, pic({"R ", "MM", "  ", "WW"}));
+    makeCave(world, pic({"R ", "MM", "  ", "WW"}));
     world.magic_wall_ticks = 2;
-    tickOnce(world);
+    stepCave(world);
     // Walls scanned after the landing already sound and sparkle in this tick.
     EXPECT_TRUE(world.events[10]);
     for (int col = 0; col < 2; ++col) {
@@ -304,13 +293,13 @@ TEST(GvMagicWall, SoundAndSparklesFollowTheWallState) {
         ASSERT_NE(wall, nullptr);
         EXPECT_EQ(wall->sparkles.size(), 4u);
     }
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_TRUE(world.events[10]);
-    tickOnce(world); // tick 4 is past the end of the active period
+    stepCave(world); // tick 4 is past the end of the active period
     EXPECT_EQ(world.magic_wall_state, 2);
     EXPECT_FALSE(world.events[10]);
     // Without an active wall the sparkles burn out and are not replaced.
-    tickOnce(world, 3);
+    stepCave(world, 3);
     for (int col = 0; col < 2; ++col) {
         const auto* wall = dynamic_cast<const GvMagicWallObject*>(world.cellAt(col, 1));
         EXPECT_TRUE(wall->sparkles.empty());
@@ -319,7 +308,7 @@ TEST(GvMagicWall, SoundAndSparklesFollowTheWallState) {
 
 TEST(GvMagicWall, NewSparklesAreStaggeredAndShrink) {
     GvWorld world;
-    setUp(world, pic({"M"}));
+    makeCave(world, pic({"M"}));
     auto* wall = dynamic_cast<GvMagicWallObject*>(world.cellAt(0, 0));
     ASSERT_NE(wall, nullptr);
     wall->tick(world, 0, 0, 0, false);
@@ -355,21 +344,21 @@ TEST(GvMagicWall, NewSparklesAreStaggeredAndShrink) {
 
 TEST(GvBomb, LitInTick100ExplodesInTick104AtItsTurn) {
     GvWorld world;
-    setUp(world, pic({"  B  ", "  .  ", "WWWWW"}));
+    makeCave(world, pic({"  B  ", "  .  ", "WWWWW"}));
     world.tick_count = 99;
-    tickOnce(world);
+    stepCave(world);
     ASSERT_EQ(world.tick_count, 100);
     EXPECT_EQ(text(world), pic({"  c  ", "  .  ", "WWWWW"}));
     const auto* bomb = dynamic_cast<const GvBombObject*>(world.cellAt(2, 0));
     ASSERT_NE(bomb, nullptr);
     EXPECT_EQ(bomb->fuse_end, 104);
     for (int tick = 101; tick <= 103; ++tick) {
-        tickOnce(world);
+        stepCave(world);
         EXPECT_EQ(world.cellAt(2, 0)->kind(), GvObjectKind::bomb) << "tick " << tick;
         EXPECT_TRUE(world.events[8]) << "the fuse sounds on every tick, tick " << tick;
         EXPECT_FALSE(world.events[11]);
     }
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.tick_count, 104);
     EXPECT_EQ(text(world), pic({" *** ", " *** ", "WWWWW"}));
     EXPECT_TRUE(world.events[11]);
@@ -378,7 +367,7 @@ TEST(GvBomb, LitInTick100ExplodesInTick104AtItsTurn) {
 
 TEST(GvBomb, FuseOnlyLightsOnceAndChainsGoOffAFuseApart) {
     GvWorld world;
-    setUp(world, pic({"cb ", "WWW"}));
+    makeCave(world, pic({"cb ", "WWW"}));
     world.bomb_ticks = 3;
     auto* lit = dynamic_cast<GvBombObject*>(world.cellAt(0, 0));
     ASSERT_NE(lit, nullptr);
@@ -390,36 +379,36 @@ TEST(GvBomb, FuseOnlyLightsOnceAndChainsGoOffAFuseApart) {
 
     // The first goes off in tick 4 and its blast lights the second, which goes
     // off bomb_ticks later.
-    tickOnce(world, 3);
+    stepCave(world, 3);
     EXPECT_EQ(text(world), pic({"cb ", "WWW"}));
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"*c ", "WWW"}));
     const auto* second = dynamic_cast<const GvBombObject*>(world.cellAt(1, 0));
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->fuse_end, 4 + 3);
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.cellAt(1, 0)->kind(), GvObjectKind::bomb);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"***", "WWW"}));
 }
 
 TEST(GvBomb, LitBombKeepsItsFuseWhileRollingAndFalling) {
     GvWorld world;
-    setUp(world, pic({"c  ", "r  ", "WWW"}));
-    tickOnce(world);
+    makeCave(world, pic({"c  ", "r  ", "WWW"}));
+    stepCave(world);
     EXPECT_EQ(text(world), pic({" C ", "r  ", "WWW"})) << "rolls right off the boulder";
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"   ", "rC ", "WWW"}));
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"   ", "rc ", "WWW"}));
     EXPECT_EQ(dynamic_cast<const GvBombObject*>(world.cellAt(1, 1))->fuse_end, 4);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(text(world), pic({"***", "***", "WWW"}));
 }
 
 TEST(GvDiamond, SparkleStartsRarelyAndLastsNineTicks) {
     GvWorld world;
-    setUp(world, pic({"d", "W"}));
+    makeCave(world, pic({"d", "W"}));
     // Find a cosmetic state whose next value starts a sparkle.
     std::uint32_t seed = 0;
     for (;; ++seed) {

@@ -8,6 +8,8 @@
 #include "sim/GvSpaceObject.h"
 #include "sim/GvWorldText.h"
 
+#include "sim/CaveSteps.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -52,13 +54,6 @@ static Probe* putProbe(GvWorld& world, int col, int row, GvObjectKind kind = GvO
     Probe* raw = probe.get();
     world.placeObject(col, row, std::move(probe));
     return raw;
-}
-
-// One whole tick at a rate of one tick per second.
-static void tickOnce(GvWorld& world, int times = 1) {
-    world.tick_rate = 1.0f;
-    for (int i = 0; i < times; ++i)
-        world.advance(1.0);
 }
 
 static std::pair<int, int> wrapped(const GvWorld& world, int col, int row) {
@@ -138,7 +133,7 @@ TEST(GvWorldReset, SetsResetValuesAndKeepsTheRest) {
     world.startReplay({{4, 2}});
     world.input_record.push_back({8, 1});
     world.addVanishing(std::make_unique<GvSpaceObject>(), 0, 0, 1);
-    tickOnce(world, 3);
+    stepCave(world, 3);
 
     world.reset(5, 2, GvWrapMode::vertical);
     EXPECT_EQ(world.cells.size(), 10u);
@@ -173,7 +168,7 @@ TEST(GvWorldReset, SetsResetValuesAndKeepsTheRest) {
 TEST(GvWorldCells, WritesStampAndHandOverOwnership) {
     GvWorld world;
     GvWorldText::parse(world, "r..\n...\n");
-    tickOnce(world);
+    stepCave(world);
     ASSERT_EQ(world.tick_count, 1);
     EXPECT_FALSE(world.isStamped(0, 0));
 
@@ -196,7 +191,7 @@ TEST(GvWorldCells, WritesStampAndHandOverOwnership) {
 TEST(GvWorldCells, RemoveWithFadeTicksOnlyObjectsNotYetWritten) {
     GvWorld world;
     world.reset(3, 1, GvWrapMode::none);
-    tickOnce(world);
+    stepCave(world);
     Probe* fresh = putProbe(world, 0, 0);
     world.tick_count += 1; // the probe now stands from an earlier tick
     Probe* written = putProbe(world, 1, 0);
@@ -262,12 +257,12 @@ TEST(GvWorldTick, ObjectWrittenAheadOfTheScanWaitsForTheNextTick) {
         if (w.tick_count == 1)
             w.moveObject(3, 0, 1, 1);
     };
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(mover->ticks.size(), 1u);
     EXPECT_TRUE(ahead->ticks.empty());
     EXPECT_EQ(below->ticks.size(), 1u);
     EXPECT_TRUE(world.isStamped(3, 0));
-    tickOnce(world);
+    stepCave(world);
     ASSERT_EQ(ahead->ticks.size(), 1u);
     EXPECT_EQ(ahead->ticks[0], std::make_pair(1, 1));
     EXPECT_EQ(mover->ticks.size(), 2u);
@@ -332,12 +327,12 @@ TEST(GvWorldState, InBoxHatchesInTheFirstPlayingTick) {
     GvWorldText::parse(world, "...\n.P.\n...\n");
     world.game_ticks = 100;
     world.findPlayer();
-    tickOnce(world, 24);
+    stepCave(world, 24);
     EXPECT_EQ(world.state, GvWorldState::PreGame);
     EXPECT_EQ(world.cellAt(1, 1)->kind(), GvObjectKind::in_box);
     EXPECT_FALSE(world.events[0]);
 
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.tick_count, 25);
     EXPECT_EQ(world.state, GvWorldState::Playing);
     const GvObject* player = world.cellAt(1, 1);
@@ -350,7 +345,7 @@ TEST(GvWorldState, InBoxHatchesInTheFirstPlayingTick) {
     EXPECT_EQ(world.player_col, 1);
     EXPECT_EQ(world.player_row, 1);
 
-    tickOnce(world);
+    stepCave(world);
     EXPECT_FALSE(world.events[0]);
     EXPECT_TRUE(world.vanish[0].empty());
     EXPECT_EQ(world.ticks_without_player, 0);
@@ -361,67 +356,63 @@ TEST(GvWorldState, NoPlayerMeansPlayerGoneAtTheFifthDueTick) {
     GvWorldText::parse(world, "...\n.r.\n");
     world.game_ticks = 1000;
     for (int due = 1; due <= 4; ++due) {
-        tickOnce(world);
+        stepCave(world);
         EXPECT_EQ(world.state, GvWorldState::PreGame) << "due tick " << due;
     }
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
     // The world keeps ticking while the game shows its end.
-    tickOnce(world, 3);
+    stepCave(world, 3);
     EXPECT_EQ(world.tick_count, 8);
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
 }
 
 TEST(GvWorldState, TimeOutNeedsThePlayerInTheLastScan) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.state, GvWorldState::Playing);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.state, GvWorldState::Ended);
     EXPECT_EQ(world.tick_count, 3);
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.tick_count, 3) << "an ended world is frozen";
 
     // The player disappears before time runs out: the game ends as PlayerGone.
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
-    tickOnce(world);
+    stepCave(world);
     world.takeObject(0, 0);
     for (int i = 0; i < 20; ++i) {
-        tickOnce(world);
+        stepCave(world);
         ASSERT_NE(world.state, GvWorldState::Ended) << "tick " << world.tick_count;
     }
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
 
     // Without a time limit the cave never runs out.
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 3;
     world.time_limit_on = false;
-    tickOnce(world, 10);
+    stepCave(world, 10);
     EXPECT_EQ(world.state, GvWorldState::Playing);
 }
 
 TEST(GvWorldState, ExitCompletesAndFreezes) {
     GvWorld world;
-    GvWorldText::parse(world, "@.\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@.\n");
     world.game_ticks = 100;
-    tickOnce(world, 2);
+    stepCave(world, 2);
     world.exited = true;
     world.events[8] = world.events[9] = world.events[10] = true;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.state, GvWorldState::Completed);
     EXPECT_EQ(world.tick_count, 3);
     EXPECT_FALSE(world.events[8] || world.events[9] || world.events[10]);
     // A cheat lifting the time limit afterwards does not revive the world.
     world.time_limit_on = false;
     world.exited = false;
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.tick_count, 3);
     EXPECT_EQ(world.state, GvWorldState::Completed);
 }
@@ -430,7 +421,7 @@ TEST(GvWorldState, PlayerMustDieExplodesTheUnhatchedInBox) {
     GvWorld world;
     GvWorldText::parse(world, "WWWWW\nW...W\nW.P.W\nW...W\nWWWWW\n");
     world.player_must_die = true;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.cellAt(2, 2)->kind(), GvObjectKind::explosion);
     EXPECT_EQ(world.cellAt(1, 1)->kind(), GvObjectKind::explosion);
     EXPECT_EQ(world.cellAt(0, 0)->kind(), GvObjectKind::steel_wall);
@@ -442,8 +433,8 @@ TEST(GvWorldInput, KeyTappedBetweenTicksStillCounts) {
     GvWorld world;
     world.setKey(kInputLeft, true);
     world.setKey(kInputLeft, false);
-    tickOnce(world);
-    tickOnce(world);
+    stepCave(world);
+    stepCave(world);
     const GvInputRecording expected = {{kInputLeft, 1}, {0, 1}};
     EXPECT_EQ(world.input_record, expected);
 }
@@ -451,14 +442,14 @@ TEST(GvWorldInput, KeyTappedBetweenTicksStillCounts) {
 TEST(GvWorldInput, LastDirectionWinsWhileHeld) {
     GvWorld world;
     world.setKey(kInputLeft, true);
-    tickOnce(world); // first press: left
+    stepCave(world); // first press: left
     world.setKey(kInputUp, true);
-    tickOnce(world); // first press: up
-    tickOnce(world); // both held, up was pressed last
+    stepCave(world); // first press: up
+    stepCave(world); // both held, up was pressed last
     world.setKey(kInputUp, false);
-    tickOnce(world); // back to left
+    stepCave(world); // back to left
     world.setKey(kInputLeft, false);
-    tickOnce(world);
+    stepCave(world);
     const GvInputRecording expected = {{kInputLeft, 1}, {kInputUp, 2}, {kInputLeft, 1}, {0, 1}};
     EXPECT_EQ(world.input_record, expected);
 }
@@ -466,15 +457,15 @@ TEST(GvWorldInput, LastDirectionWinsWhileHeld) {
 TEST(GvWorldInput, HeldKeysPreferLeftRightUpDownAndCarrySnap) {
     GvWorld world;
     world.setKey(kInputDown | kInputRight, true);
-    tickOnce(world);                 // the first press holds both bits
+    stepCave(world);                 // the first press holds both bits
     world.last_direction = kInputUp; // released long ago
-    tickOnce(world);
+    stepCave(world);
     world.setKey(kInputSnap, true);
-    tickOnce(world);
+    stepCave(world);
     world.setKey(kInputDown | kInputRight, false);
-    tickOnce(world);                // snap alone adds nothing
+    stepCave(world);                // snap alone adds nothing
     world.setKey(kInputLeft, true); // pressed while snap is held
-    tickOnce(world);
+    stepCave(world);
     const GvInputRecording expected = {{kInputDown | kInputRight, 1},
                                        {kInputRight, 1},
                                        {kInputRight | kInputSnap, 1},
@@ -485,7 +476,7 @@ TEST(GvWorldInput, HeldKeysPreferLeftRightUpDownAndCarrySnap) {
     world.reset(2, 2, GvWrapMode::none);
     world.input_enabled = false;
     world.setKey(kInputLeft, true);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.input_record, (GvInputRecording{{0, 1}}));
     EXPECT_EQ(world.first_press, 0);
     EXPECT_EQ(world.keys_pressed, 0);
@@ -493,8 +484,7 @@ TEST(GvWorldInput, HeldKeysPreferLeftRightUpDownAndCarrySnap) {
 
 TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 1000;
     Probe* probe = putProbe(world, 2, 0);
     const GvInputRecording replay = {{kInputLeft, 2}, {0, 1}, {kInputUp | kInputSnap, 3}};
@@ -502,7 +492,7 @@ TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
     std::vector<GvInputBits> seen;
     for (int i = 0; i < 6; ++i) {
         world.setKey(kInputRight, i % 2 == 0);
-        tickOnce(world);
+        stepCave(world);
         seen.push_back(probe->last_input);
     }
     EXPECT_EQ(world.input_record, replay);
@@ -510,20 +500,19 @@ TEST(GvWorldInput, ReplayIgnoresKeysAndIsRecordedExactly) {
     EXPECT_EQ(world.keys_held, 0);
     EXPECT_TRUE(world.replay_done);
     EXPECT_EQ(world.state, GvWorldState::Playing);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.state, GvWorldState::Ended);
 }
 
 TEST(GvWorldInput, EmptyRunsInAReplayAreSkipped) {
     GvWorld world;
-    GvWorldText::parse(world, "@..\n");
-    world.pre_game_ticks = 0;
+    makeCave(world, "@..\n");
     world.game_ticks = 1000;
     world.startReplay({{kInputLeft, 0}, {kInputRight, 2}, {kInputUp, -4}});
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.input_record, (GvInputRecording{{kInputRight, 2}}));
     EXPECT_TRUE(world.replay_done);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.state, GvWorldState::Ended);
 }
 
@@ -531,9 +520,9 @@ TEST(GvWorldInput, ReplayRunningOutEndsAPlayerGoneGame) {
     GvWorld world;
     world.reset(3, 1, GvWrapMode::none);
     world.startReplay({{0, 7}});
-    tickOnce(world, 5);
+    stepCave(world, 5);
     EXPECT_EQ(world.state, GvWorldState::PlayerGone);
-    tickOnce(world, 3);
+    stepCave(world, 3);
     EXPECT_EQ(world.state, GvWorldState::Ended);
     EXPECT_EQ(world.tick_count, 8);
 }
@@ -617,26 +606,26 @@ TEST(GvWorldTimers, RemainingTicksAndSeconds) {
 TEST(GvWorldRules, AmoebaFateFollowsTheScan) {
     GvWorld world;
     GvWorldText::parse(world, "rrr\nr r\nrrr\n");
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::diamond) << "no amoeba at all";
     EXPECT_FALSE(world.events[9]);
 
     GvWorldText::parse(world, "aa.\nrrr\n");
     world.amoeba_size_limit = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::amoeba);
     EXPECT_TRUE(world.events[9]);
 
     // Reaching the size limit turns it to boulders.
     world.amoeba_size_limit = 2;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::boulder);
     EXPECT_FALSE(world.events[9]);
 
     // Enclosed, or only beside cells written in this tick: diamonds.
     GvWorldText::parse(world, "wawa\nwwww\n");
     world.amoeba_size_limit = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::diamond);
     for (bool writeAhead : {false, true}) {
         GvWorldText::parse(world, " a \n");
@@ -647,14 +636,14 @@ TEST(GvWorldRules, AmoebaFateFollowsTheScan) {
                 w.placeObject(2, 0, createObjectOfKind(GvObjectKind::dirt));
             };
         }
-        tickOnce(world);
+        stepCave(world);
         EXPECT_EQ(world.amoeba_fate, writeAhead ? GvObjectKind::diamond : GvObjectKind::amoeba);
     }
 
     // The missing neighbour beyond an edge does not count as free.
     GvWorldText::parse(world, "a\n");
     world.amoeba_size_limit = 10;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_fate, GvObjectKind::diamond);
 }
 
@@ -665,15 +654,15 @@ TEST(GvWorldRules, ChanceSwitchAndMagicWallExpiry) {
     world.amoeba_slow_ticks = 2;
     world.magic_wall_state = 1;
     world.magic_wall_end = 3;
-    tickOnce(world, 2);
+    stepCave(world, 2);
     EXPECT_EQ(world.amoeba_chance, 10);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.amoeba_chance, 200);
     EXPECT_EQ(world.magic_wall_state, 1);
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.magic_wall_state, 2);
     world.magic_wall_state = 0;
-    tickOnce(world);
+    stepCave(world);
     EXPECT_EQ(world.magic_wall_state, 0) << "a dormant wall does not expire";
 }
 

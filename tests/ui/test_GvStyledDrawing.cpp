@@ -139,12 +139,3 @@ TEST_F(StyledDrawing, AListMarksItsSelectedRow) {
     // Unselected items in the item colour.
     EXPECT_TRUE(near(rgbAt(p, 100, 3, 90), GvUiColours::get().listItem));
 }
-
-namespace {
-::testing::Environment* const sdlVideo =
-    ::testing::AddGlobalTestEnvironment(new SdlVideoEnvironment);
-} // namespace
-
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}

@@ -401,15 +401,3 @@ TEST_F(RenderWithResources, SpritesFromAtlasesLookAsFromTexturesOfTheirOwn) {
         set->release();
     }
 }
-
-namespace {
-// Keeps the display connection (and so the GL driver) for the whole run.
-::testing::Environment* const sdlVideo =
-    ::testing::AddGlobalTestEnvironment(new SdlVideoEnvironment);
-} // namespace
-
-// The session-bus library that SDL starts keeps a buffer for the life of the
-// process; it is not ours, and sanitized runs should report only leaks that are.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}
