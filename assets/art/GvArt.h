@@ -61,8 +61,10 @@ struct GvArtFrames {
 };
 
 // The game's own artwork, drawn by the art generator at build time and linked in
-// as coded streams (library gravik_art): painted colours within three steps of
-// the drawing, alpha, lettering and menu pieces exact. Pixel rows are stored
+// as coded streams (library gravik_art): painted colours within four steps of
+// the drawing (tiles three), partly clear alpha within two, clear and opaque
+// alpha, lettering and menu pieces exact; a set's frames decode in order, each
+// against the one before (OrbPictureCodec::decodeFrames). Pixel rows are stored
 // bottom row first, the order in which OpenGL takes them, so texture coordinate (0, 0) is the
 // picture's lower-left corner (the window icon too: flip it for APIs that
 // want the top row first). image() and frames() throw std::out_of_range for a

@@ -1,12 +1,14 @@
 #include "graphics/OrbPictureCodec.h"
 
 #include "graphics/OrbCorruptDataTextureException.h"
+#include "platform/OrbEmbeddedData.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -44,15 +46,16 @@ inline int toByte(int v) {
 
 // Walks the pixels in coding order and asks `code` for each channel's decoded
 // value given its prediction, the plane and whether the pixel is clear. Both
-// directions share it, so they cannot disagree on a prediction.
-template <typename Code>
+// directions share it, so they cannot disagree on a prediction. `source` gives
+// the row each row is predicted from, or null to predict from the left.
+template <typename Source, typename Code>
 void walk(unsigned char* out, int width, int height, int channels, std::size_t rowBytes,
-          Code&& code) {
+          Source&& source, Code&& code) {
     const Order order = orderOf(channels);
     const std::size_t step = static_cast<std::size_t>(channels);
     for (int y = 0; y < height; ++y) {
         unsigned char* row = out + static_cast<std::size_t>(y) * rowBytes;
-        const unsigned char* below = y > 0 ? row - rowBytes : nullptr;
+        const unsigned char* below = source(y, row);
         for (int x = 0; x < width; ++x) {
             unsigned char* px = row + static_cast<std::size_t>(x) * step;
             bool clear = false;
@@ -122,9 +125,11 @@ std::vector<unsigned char> pack(const std::vector<unsigned char>& errors, std::s
 
 // The same walk as `walk` for RGBA pictures, unrolled, the joint colour
 // symbols read through a table. Gives exactly what walk gives.
+template <typename Source>
 bool decodeRgba(const unsigned char* alphaErrors, const unsigned char* symbols,
                 const unsigned char* escaped, const unsigned char* end, int width, int height,
-                int bound, int clearBound, unsigned char* out, std::size_t rowBytes) {
+                int bound, int clearBound, unsigned char* out, std::size_t rowBytes,
+                Source&& source) {
     struct Three {
         std::int8_t e[3];
     };
@@ -143,8 +148,8 @@ bool decodeRgba(const unsigned char* alphaErrors, const unsigned char* symbols,
     std::size_t pixel = 0;
     for (int y = 0; y < height; ++y) {
         unsigned char* row = out + static_cast<std::size_t>(y) * rowBytes;
-        const unsigned char* below = y > 0 ? row - rowBytes : nullptr;
-        // The bottom row predicts from the left, every other row from below.
+        const unsigned char* below = source(y, row);
+        // A row without a row to predict from predicts from the left.
         int left[4] = {0, 0, 0, 0};
         for (int x = 0; x < width; ++x, ++pixel) {
             const unsigned char* b =
@@ -194,6 +199,31 @@ bool decodeRgba(const unsigned char* alphaErrors, const unsigned char* symbols,
 
 // Bound, clear bound, and the count of escaped pixels (four bytes, low first).
 constexpr std::size_t kHeader = 6;
+// Set in the bound's byte when the errors start with one byte per row saying
+// whether that row is predicted from the reference picture's same row.
+constexpr int kReferenced = 0x80;
+
+// Predicting from below, or from the left on the bottom row.
+struct FromBelow {
+    std::size_t rowBytes;
+    const unsigned char* operator()(int y, const unsigned char* row) const {
+        return y > 0 ? row - rowBytes : nullptr;
+    }
+};
+
+// Predicting each row as its mode says: from the reference's same row or from below.
+struct FromModes {
+    const unsigned char* modes;
+    const unsigned char* reference;
+    std::size_t referenceRowBytes;
+    std::size_t rowBytes;
+    const unsigned char* operator()(int y, const unsigned char* row) const {
+        if (modes[y] != 0) {
+            return reference + static_cast<std::size_t>(y) * referenceRowBytes;
+        }
+        return y > 0 ? row - rowBytes : nullptr;
+    }
+};
 
 int clampBound(int bound) {
     return std::clamp(bound, 0, OrbPictureCodec::kLargestBound);
@@ -201,43 +231,79 @@ int clampBound(int bound) {
 
 } // namespace
 
-std::vector<unsigned char> OrbPictureCodec::encode(const unsigned char* pixels, int width,
-                                                   int height, int channels, int bound,
-                                                   int clearBound,
-                                                   std::vector<unsigned char>* decoded) {
-    bound = clampBound(bound);
-    clearBound = clampBound(clearBound);
+namespace {
+
+// Codes a picture, each row predicted from the reference's same row where that
+// looks cheaper, when there is a reference.
+std::vector<unsigned char> encodeOnce(const unsigned char* pixels, int width, int height,
+                                      int channels, int bound, int clearBound, int alphaBound,
+                                      const unsigned char* reference,
+                                      std::vector<unsigned char>& out) {
     const std::size_t plane = static_cast<std::size_t>(width) * height;
-    std::vector<unsigned char> out(plane * channels);
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
+    out.assign(plane * channels, 0);
     std::vector<unsigned char> errors(out.size());
+    std::vector<unsigned char> modes(reference != nullptr ? static_cast<std::size_t>(height) : 0);
     const Order order = orderOf(channels);
+    // A row follows the reference when the drawn row lies closer to it than to
+    // its other prediction.
+    const auto source = [&](int y, const unsigned char* row) -> const unsigned char* {
+        const unsigned char* below = FromBelow{rowBytes}(y, row);
+        if (reference == nullptr) {
+            return below;
+        }
+        const std::size_t start = static_cast<std::size_t>(y) * rowBytes;
+        long fromBelow = 0;
+        long fromReference = 0;
+        for (std::size_t i = 0; i < rowBytes; ++i) {
+            const int drawn = pixels[start + i];
+            const int other = below != nullptr ? below[i]
+                              : i >= static_cast<std::size_t>(channels)
+                                  ? pixels[start + i - static_cast<std::size_t>(channels)]
+                                  : 0;
+            fromBelow += std::abs(drawn - other);
+            fromReference += std::abs(drawn - reference[start + i]);
+        }
+        modes[static_cast<std::size_t>(y)] = fromReference < fromBelow ? 1 : 0;
+        return fromReference < fromBelow ? reference + start : below;
+    };
     std::size_t pixel = 0;
-    walk(out.data(), width, height, channels, static_cast<std::size_t>(width) * channels,
-         [&](int pred, int p, bool clear) {
-             const int c = order.channel[static_cast<std::size_t>(p)];
-             const int value = pixels[pixel * channels + c];
-             unsigned char& error = errors[static_cast<std::size_t>(p) * plane + pixel];
-             if (p == order.planes - 1) {
-                 ++pixel;
-             }
-             const int b = p == order.alpha ? 0 : clear ? clearBound : bound;
-             if (b == 0) {
-                 error = static_cast<unsigned char>(value - pred);
-                 return value;
-             }
-             const int size = 2 * b + 1;
-             const int diff = value - pred;
-             const int q = diff >= 0 ? (diff + b) / size : -((b - diff) / size);
-             error = static_cast<unsigned char>(static_cast<std::int8_t>(q));
-             return std::clamp(pred + q * size, 0, 255);
-         });
-    const std::vector<unsigned char> packed = pack(errors, plane, channels);
-    uLongf size = compressBound(static_cast<uLong>(packed.size()));
-    std::vector<unsigned char> stream(kHeader + size);
-    stream[0] = static_cast<unsigned char>(bound);
-    stream[1] = static_cast<unsigned char>(clearBound);
+    walk(out.data(), width, height, channels, rowBytes, source, [&](int pred, int p, bool clear) {
+        const int c = order.channel[static_cast<std::size_t>(p)];
+        const int value = pixels[pixel * channels + c];
+        unsigned char& error = errors[static_cast<std::size_t>(p) * plane + pixel];
+        if (p == order.planes - 1) {
+            ++pixel;
+        }
+        if (p == order.alpha) {
+            // Alpha is stored exactly, but a partly clear value may move
+            // towards its prediction, which never makes it clear or opaque.
+            const int target = value == 0 || value == 255
+                                   ? value
+                                   : std::clamp(pred, std::max(1, value - alphaBound),
+                                                std::min(254, value + alphaBound));
+            error = static_cast<unsigned char>(target - pred);
+            return target;
+        }
+        const int b = clear ? clearBound : bound;
+        if (b == 0) {
+            error = static_cast<unsigned char>(value - pred);
+            return value;
+        }
+        const int size = 2 * b + 1;
+        const int diff = value - pred;
+        const int q = diff >= 0 ? (diff + b) / size : -((b - diff) / size);
+        error = static_cast<unsigned char>(static_cast<std::int8_t>(q));
+        return std::clamp(pred + q * size, 0, 255);
+    });
+    std::vector<unsigned char> packed = pack(errors, plane, channels);
     const std::size_t unescaped = joint(channels) ? plane * (channels == 4 ? 2 : 1) : packed.size();
     const std::size_t escaped = (packed.size() - unescaped) / 3;
+    packed.insert(packed.begin(), modes.begin(), modes.end());
+    uLongf size = compressBound(static_cast<uLong>(packed.size()));
+    std::vector<unsigned char> stream(kHeader + size);
+    stream[0] = static_cast<unsigned char>(bound | (reference != nullptr ? kReferenced : 0));
+    stream[1] = static_cast<unsigned char>(clearBound);
     for (int i = 0; i < 4; ++i) {
         stream[2 + i] = static_cast<unsigned char>(escaped >> (8 * i));
     }
@@ -246,20 +312,54 @@ std::vector<unsigned char> OrbPictureCodec::encode(const unsigned char* pixels, 
         return {};
     }
     stream.resize(kHeader + size);
-    if (decoded != nullptr) {
+    return stream;
+}
+
+} // namespace
+
+std::vector<unsigned char> OrbPictureCodec::encode(const unsigned char* pixels, int width,
+                                                   int height, int channels, int bound,
+                                                   int clearBound, int alphaBound,
+                                                   std::vector<unsigned char>* decoded,
+                                                   const unsigned char* reference) {
+    bound = clampBound(bound);
+    clearBound = clampBound(clearBound);
+    alphaBound = clampBound(alphaBound);
+    std::vector<unsigned char> out;
+    std::vector<unsigned char> stream =
+        encodeOnce(pixels, width, height, channels, bound, clearBound, alphaBound, nullptr, out);
+    if (reference != nullptr && !stream.empty()) {
+        // The reference is only worth its row modes when the stream comes out shorter.
+        std::vector<unsigned char> referencedOut;
+        std::vector<unsigned char> referenced =
+            encodeOnce(pixels, width, height, channels, bound, clearBound, alphaBound, reference,
+                       referencedOut);
+        if (!referenced.empty() && referenced.size() < stream.size()) {
+            stream = std::move(referenced);
+            out = std::move(referencedOut);
+        }
+    }
+    if (decoded != nullptr && !stream.empty()) {
         *decoded = std::move(out);
     }
     return stream;
 }
 
 void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, int width, int height,
-                             int channels, unsigned char* out, std::size_t rowBytes) {
+                             int channels, unsigned char* out, std::size_t rowBytes,
+                             const unsigned char* reference, std::size_t referenceRowBytes) {
+    const std::size_t packedRow = static_cast<std::size_t>(width) * channels;
     if (stream == nullptr || length < kHeader || width <= 0 || height <= 0 || channels < 1 ||
-        channels > 4 || rowBytes < static_cast<std::size_t>(width) * channels ||
-        length - kHeader > std::numeric_limits<uLong>::max() || stream[0] > kLargestBound ||
-        stream[1] > kLargestBound) {
+        channels > 4 || rowBytes < packedRow ||
+        length - kHeader > std::numeric_limits<uLong>::max() ||
+        (stream[0] & ~kReferenced) > kLargestBound || stream[1] > kLargestBound) {
         throw OrbCorruptDataTextureException();
     }
+    const bool referenced = (stream[0] & kReferenced) != 0;
+    if (referenced && (reference == nullptr || referenceRowBytes < packedRow)) {
+        throw OrbCorruptDataTextureException();
+    }
+    const std::size_t modeBytes = referenced ? static_cast<std::size_t>(height) : 0;
     const std::size_t plane = static_cast<std::size_t>(width) * height;
     const bool colours = joint(channels);
     const std::size_t alphaPlane = channels == 4 ? plane : 0;
@@ -270,7 +370,8 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
     if (escapes > (colours ? plane : 0)) {
         throw OrbCorruptDataTextureException();
     }
-    const std::size_t expected = colours ? alphaPlane + plane + 3 * escapes : plane * channels;
+    const std::size_t expected =
+        modeBytes + (colours ? alphaPlane + plane + 3 * escapes : plane * channels);
     // Every byte read is written by zlib first, so it needs no clearing.
     const std::unique_ptr<unsigned char[]> data(new unsigned char[expected]);
     uLongf size = static_cast<uLongf>(expected);
@@ -281,20 +382,29 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
         size != expected) {
         throw OrbCorruptDataTextureException();
     }
-    const int bound = stream[0];
+    const int bound = stream[0] & ~kReferenced;
     const int clearBound = stream[1];
     const Order order = orderOf(channels);
-    const unsigned char* e = data.get();
+    const unsigned char* modes = data.get();
+    if (std::any_of(modes, modes + modeBytes, [](unsigned char m) { return m > 1; })) {
+        throw OrbCorruptDataTextureException();
+    }
+    const FromModes source{referenced ? modes : nullptr, reference, referenceRowBytes, rowBytes};
+    const auto rowSource = [&](int y, const unsigned char* row) -> const unsigned char* {
+        return referenced ? source(y, row) : FromBelow{rowBytes}(y, row);
+    };
+    const unsigned char* e = data.get() + modeBytes;
     const unsigned char* symbols = e + alphaPlane;
     const unsigned char* escaped = symbols + plane;
-    const unsigned char* end = e + size;
+    const unsigned char* end = data.get() + size;
     if (channels == 1) {
         // Alpha alone is always exact: each row is the one below plus its
         // errors, which the compiler does many bytes at a time.
         for (int y = 0; y < height; ++y) {
             unsigned char* row = out + static_cast<std::size_t>(y) * rowBytes;
             const unsigned char* errors = e + static_cast<std::size_t>(y) * width;
-            if (y == 0) {
+            const unsigned char* below = rowSource(y, row);
+            if (below == nullptr) {
                 unsigned char left = 0;
                 for (int x = 0; x < width; ++x) {
                     left = static_cast<unsigned char>(left + errors[x]);
@@ -302,7 +412,6 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
                 }
                 continue;
             }
-            const unsigned char* below = row - rowBytes;
             for (int x = 0; x < width; ++x) {
                 row[x] = static_cast<unsigned char>(below[x] + errors[x]);
             }
@@ -310,8 +419,11 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
         return;
     }
     if (channels == 4) {
-        if (!decodeRgba(e, symbols, escaped, end, width, height, bound, clearBound, out,
-                        rowBytes)) {
+        const bool whole = referenced ? decodeRgba(e, symbols, escaped, end, width, height, bound,
+                                                   clearBound, out, rowBytes, source)
+                                      : decodeRgba(e, symbols, escaped, end, width, height, bound,
+                                                   clearBound, out, rowBytes, FromBelow{rowBytes});
+        if (!whole) {
             throw OrbCorruptDataTextureException();
         }
         return;
@@ -319,7 +431,7 @@ void OrbPictureCodec::decode(const unsigned char* stream, std::size_t length, in
     bool damaged = false;
     std::array<int, 3> three{};
     std::size_t pixel = 0;
-    walk(out, width, height, channels, rowBytes, [&](int pred, int p, bool clear) {
+    walk(out, width, height, channels, rowBytes, rowSource, [&](int pred, int p, bool clear) {
         int error;
         if (p == order.alpha) {
             error = e[pixel];
@@ -368,5 +480,27 @@ std::vector<unsigned char> OrbPictureCodec::decode(const unsigned char* stream, 
     std::vector<unsigned char> out(static_cast<std::size_t>(width) * height * channels);
     decode(stream, length, width, height, channels, out.data(),
            static_cast<std::size_t>(width) * channels);
+    return out;
+}
+
+std::vector<std::vector<unsigned char>> OrbPictureCodec::decodeFrames(const OrbEmbeddedData* frames,
+                                                                      int count, int width,
+                                                                      int height, int channels) {
+    if (frames == nullptr || count < 0 || width <= 0 || height <= 0 || channels < 1 ||
+        channels > 4) {
+        throw OrbCorruptDataTextureException();
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
+    std::vector<std::vector<unsigned char>> out;
+    for (int i = 0; i < count; ++i) {
+        const OrbEmbeddedData& frame = frames[i];
+        if (frame.size != rowBytes * static_cast<std::size_t>(height)) {
+            throw OrbCorruptDataTextureException();
+        }
+        std::vector<unsigned char> pixels(frame.size);
+        decode(frame.bytes, frame.compressedSize, width, height, channels, pixels.data(), rowBytes,
+               out.empty() ? nullptr : out.back().data(), rowBytes);
+        out.push_back(std::move(pixels));
+    }
     return out;
 }

@@ -144,7 +144,7 @@ TEST_F(GvFontTest, GlyphsAreCutAlongRowsInStorageOrder) {
 TEST(GvFontImage, DamagedEmbeddedFontIsCorruptData) {
     std::vector<unsigned char> pixels(1024 * 1280, 7);
     const std::vector<unsigned char> packed =
-        OrbPictureCodec::encode(pixels.data(), 1024, 1280, 1, 0, 0);
+        OrbPictureCodec::encode(pixels.data(), 1024, 1280, 1, 0, 0, 0);
     const std::size_t length = packed.size();
     const GvFont good(OrbEmbeddedData{packed.data(), length, pixels.size()});
     EXPECT_EQ(good.glyphs().size(), 80);

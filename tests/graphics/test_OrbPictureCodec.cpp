@@ -38,24 +38,47 @@ struct Coding {
     int channels;
     int bound;
     int clearBound;
+    int alphaBound;
+    bool referenced; // coded against a picture close to it
 };
 
 } // namespace
 
 TEST(OrbPictureCodecTest, DecodesWithinTheBoundsWithAlphaExact) {
-    const Coding codings[] = {{1, 0, 0}, {1, 3, 3}, {2, 0, 0}, {2, 2, 5}, {3, 0, 0},
-                              {3, 3, 3}, {4, 0, 0}, {4, 1, 1}, {4, 3, 6}, {4, 40, 40}};
+    const Coding codings[] = {
+        {1, 0, 0, 0, false}, {1, 3, 3, 0, false},   {2, 0, 0, 0, false}, {2, 2, 5, 0, false},
+        {3, 0, 0, 0, false}, {3, 3, 3, 0, false},   {4, 0, 0, 0, false}, {4, 1, 1, 0, false},
+        {4, 3, 6, 0, false}, {4, 40, 40, 0, false}, {2, 0, 0, 2, false}, {4, 4, 6, 2, false},
+        {1, 0, 0, 0, true},  {3, 3, 3, 0, true},    {4, 0, 0, 0, true},  {4, 4, 6, 2, true}};
     for (const Coding& c : codings) {
         SCOPED_TRACE(testing::Message()
-                     << c.channels << " channels, bounds " << c.bound << ", " << c.clearBound);
+                     << c.channels << " channels, bounds " << c.bound << ", " << c.clearBound
+                     << ", " << c.alphaBound << (c.referenced ? ", referenced" : ""));
         const int w = 37, h = 23;
         const std::vector<unsigned char> drawn = testPicture(w, h, c.channels);
+        // The reference is the picture a little changed in its upper half, as
+        // the next frame of an animation would be.
+        std::vector<unsigned char> reference = drawn;
+        for (std::size_t i = reference.size() / 2; i < reference.size(); i += 7) {
+            reference[i] = static_cast<unsigned char>(reference[i] ^ 0x30);
+        }
         std::vector<unsigned char> promised;
         const std::vector<unsigned char> stream = OrbPictureCodec::encode(
-            drawn.data(), w, h, c.channels, c.bound, c.clearBound, &promised);
-        const std::vector<unsigned char> got =
-            OrbPictureCodec::decode(stream.data(), stream.size(), w, h, c.channels);
+            drawn.data(), w, h, c.channels, c.bound, c.clearBound, c.alphaBound, &promised,
+            c.referenced ? reference.data() : nullptr);
+        std::vector<unsigned char> got(drawn.size());
+        const std::size_t rowBytes = static_cast<std::size_t>(w) * c.channels;
+        OrbPictureCodec::decode(stream.data(), stream.size(), w, h, c.channels, got.data(),
+                                rowBytes, reference.data(), rowBytes);
         ASSERT_EQ(got, promised);
+        if (c.referenced) {
+            // The picture's lower half is the reference's, so rows follow it.
+            EXPECT_LT(stream.size(), OrbPictureCodec::encode(drawn.data(), w, h, c.channels,
+                                                             c.bound, c.clearBound, c.alphaBound)
+                                         .size());
+            EXPECT_THROW(OrbPictureCodec::decode(stream.data(), stream.size(), w, h, c.channels),
+                         OrbCorruptDataTextureException);
+        }
         const bool hasAlpha = c.channels != 3;
         for (std::size_t i = 0; i < got.size(); ++i) {
             const std::size_t pixel = i / c.channels;
@@ -63,8 +86,16 @@ TEST(OrbPictureCodecTest, DecodesWithinTheBoundsWithAlphaExact) {
                 hasAlpha && i % c.channels == static_cast<std::size_t>(c.channels - 1);
             const bool clear = hasAlpha && drawn[pixel * c.channels + c.channels - 1] == 0;
             // Alpha-only pictures have no colour: their one channel is alpha.
-            const int bound = isAlpha ? 0 : clear ? c.clearBound : c.bound;
+            // Clear and opaque stay exactly so; other alpha only moves among
+            // the partly clear values.
+            const bool partly = drawn[i] != 0 && drawn[i] != 255;
+            const int bound = isAlpha ? (partly ? c.alphaBound : 0)
+                              : clear ? c.clearBound
+                                      : c.bound;
             ASSERT_LE(std::abs(got[i] - drawn[i]), bound) << "byte " << i;
+            if (isAlpha) {
+                ASSERT_EQ(got[i] != 0 && got[i] != 255, partly) << "byte " << i;
+            }
         }
     }
 }
@@ -74,7 +105,7 @@ TEST(OrbPictureCodecTest, DecodesIntoRowsOfAWiderImage) {
     const std::vector<unsigned char> drawn = testPicture(w, h, 4);
     std::vector<unsigned char> promised;
     const std::vector<unsigned char> stream =
-        OrbPictureCodec::encode(drawn.data(), w, h, 4, 3, 6, &promised);
+        OrbPictureCodec::encode(drawn.data(), w, h, 4, 3, 6, 2, &promised);
     const std::size_t rowBytes = (w + 5) * 4;
     std::vector<unsigned char> wide(rowBytes * h, 0xab);
     OrbPictureCodec::decode(stream.data(), stream.size(), w, h, 4, wide.data(), rowBytes);
@@ -91,7 +122,7 @@ TEST(OrbPictureCodecTest, DecodesIntoRowsOfAWiderImage) {
 TEST(OrbPictureCodecTest, DamagedOrMismatchedStreamsAreCorruptData) {
     const int w = 20, h = 10;
     const std::vector<unsigned char> drawn = testPicture(w, h, 4);
-    const std::vector<unsigned char> good = OrbPictureCodec::encode(drawn.data(), w, h, 4, 3, 6);
+    const std::vector<unsigned char> good = OrbPictureCodec::encode(drawn.data(), w, h, 4, 3, 6, 2);
     ASSERT_NO_THROW(OrbPictureCodec::decode(good.data(), good.size(), w, h, 4));
     std::vector<unsigned char> moreEscapes = good;
     moreEscapes[2] ^= 1;

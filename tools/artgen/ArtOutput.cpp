@@ -100,12 +100,17 @@ bool ArtOutput::writeSource(const ArtBook& book, const std::string& path) {
     // Every stream goes into one binary file that the assembler includes as it
     // is; the source only holds the tables of offsets and sizes.
     std::string blob;
+    // The frames of a set are coded against the decoded frame before them.
+    std::vector<std::uint8_t> previous;
     auto append = [&](const ArtEntry& entry, const ArtPicture& pic, std::size_t& offset,
                       std::size_t& size) {
         const bool painted = pic.format == ArtFormat::Rgba && !entry.exact;
-        const std::vector<std::uint8_t> z =
-            OrbPictureCodec::encode(pic.bytes.data(), pic.width, pic.height, channelsOf(pic.format),
-                                    painted ? kPaintedBound : 0, painted ? kClearBound : 0);
+        std::vector<std::uint8_t> decoded;
+        const std::vector<std::uint8_t> z = OrbPictureCodec::encode(
+            pic.bytes.data(), pic.width, pic.height, channelsOf(pic.format),
+            painted ? (entry.tiles ? kTileBound : kPaintedBound) : 0, painted ? kClearBound : 0,
+            painted ? kAlphaBound : 0, &decoded, previous.empty() ? nullptr : previous.data());
+        previous = std::move(decoded);
         if (z.empty()) {
             std::cerr << "artgen: cannot compress " << entry.name << "\n";
             return false;
@@ -119,6 +124,7 @@ bool ArtOutput::writeSource(const ArtBook& book, const std::string& path) {
     tables << "extern const GvArtPicture gvArtImageTable[] = {\n";
     for (const ArtEntry& entry : book.images) {
         const ArtPicture& pic = entry.frames.front();
+        previous.clear();
         std::size_t offset = 0, size = 0;
         if (!append(entry, pic, offset, size)) {
             return false;
@@ -133,6 +139,7 @@ bool ArtOutput::writeSource(const ArtBook& book, const std::string& path) {
     for (std::size_t s = 0; s < book.sets.size(); ++s) {
         const ArtEntry& entry = book.sets[s];
         tables << "static const OrbEmbeddedData set" << s << "[] = {\n";
+        previous.clear();
         for (const ArtPicture& frame : entry.frames) {
             std::size_t offset = 0, size = 0;
             if (!append(entry, frame, offset, size)) {

@@ -13,12 +13,16 @@ class ArtOutput {
 public:
     // How far a decoded colour channel of the painted pictures may stray from
     // the drawn one: painted noise costs most of the bytes, and a step this
-    // small does not show. The colour of clear pixels, which only filtering and
-    // mipmaps blend in (weighted by their neighbours' cover), may stray further.
-    // Alpha, the lettering, the menu pieces and the pictures marked exact keep
-    // every byte.
-    static constexpr int kPaintedBound = 3;
-    static constexpr int kClearBound = 6;
+    // small does not show. Tiles keep a finer step, since they repeat across
+    // the view and must still meet their copies without a seam. The colour of
+    // clear pixels, which only filtering and mipmaps blend in (weighted by
+    // their neighbours' cover), may stray further. Partly clear alpha may
+    // stray a little, while clear and opaque stay exactly so. The lettering,
+    // the menu pieces and the pictures marked exact keep every byte.
+    static constexpr int kPaintedBound = 4;
+    static constexpr int kTileBound = 3;
+    static constexpr int kClearBound = 8;
+    static constexpr int kAlphaBound = 2;
 
     // Codes every frame (see OrbPictureCodec) into the binary file at blobPath(path) and writes the
     // source that defines GvArt's tables. Returns false (with a message on

@@ -44,7 +44,8 @@ int pixelFormat(GvArtFormat format) {
     return OrbPixelAlpha;
 }
 
-// One picture to decode and where its pixels go.
+// One picture to decode, where its pixels go, and the decoded picture it may
+// be predicted from (the previous frame of its set).
 struct Decoding {
     const OrbEmbeddedData* data;
     int width;
@@ -52,7 +53,12 @@ struct Decoding {
     int channels;
     unsigned char* out;
     std::size_t rowBytes;
+    const unsigned char* reference = nullptr;
+    std::size_t referenceRowBytes = 0;
 };
+
+// Pictures decoded one after the other, each after the one it is predicted from.
+using Chain = std::vector<Decoding>;
 
 void decodeOne(const Decoding& d) {
     const std::size_t size = static_cast<std::size_t>(d.width) *
@@ -62,19 +68,24 @@ void decodeOne(const Decoding& d) {
         throw OrbCorruptDataTextureException();
     }
     OrbPictureCodec::decode(d.data->bytes, d.data->compressedSize, d.width, d.height, d.channels,
-                            d.out, d.rowBytes);
+                            d.out, d.rowBytes, d.reference, d.referenceRowBytes);
 }
 
-// Decodes every picture, spread over a few threads: the pictures are
-// independent of each other and decoding them is most of the start. Throws
+// Decodes every picture, spread over a few threads: the chains are
+// independent of each other and decoding them is most of the start. The longest
+// chains go first, so that no thread is left with one at the end. Throws
 // OrbCorruptDataTextureException when any of them is damaged, after all are done.
-void decodeAll(const std::vector<Decoding>& jobs) {
+void decodeAll(std::vector<Chain>& jobs) {
+    std::stable_sort(jobs.begin(), jobs.end(),
+                     [](const Chain& a, const Chain& b) { return a.size() > b.size(); });
     std::atomic<std::size_t> next{0};
     std::atomic<bool> damaged{false};
     const auto work = [&] {
         for (std::size_t i = next++; i < jobs.size(); i = next++) {
             try {
-                decodeOne(jobs[i]);
+                for (const Decoding& d : jobs[i]) {
+                    decodeOne(d);
+                }
             } catch (const OrbCorruptDataTextureException&) {
                 damaged = true;
             }
@@ -106,9 +117,10 @@ struct Pending {
     int height;
 };
 
-// Queues a picture's decoding into a new buffer of `pending`.
-Pending& queue(std::vector<Decoding>& jobs, std::deque<Pending>& pending,
-               const OrbEmbeddedData& data, GvArtFormat format, int width, int height) {
+// Queues a picture's decoding into a new buffer of `pending`, at the end of
+// `chain` and predicted from the picture before it there.
+Pending& queue(Chain& chain, std::deque<Pending>& pending, const OrbEmbeddedData& data,
+               GvArtFormat format, int width, int height) {
     const int channels = GvArt::bytesPerPixel(format);
     if (width <= 0 || height <= 0) {
         throw OrbCorruptDataTextureException();
@@ -116,8 +128,15 @@ Pending& queue(std::vector<Decoding>& jobs, std::deque<Pending>& pending,
     Pending& p = pending.emplace_back(
         Pending{std::vector<unsigned char>(static_cast<std::size_t>(width) * height * channels),
                 pixelFormat(format), width, height});
-    jobs.push_back(Decoding{&data, width, height, channels, p.pixels.data(),
-                            static_cast<std::size_t>(width) * channels});
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
+    const Decoding* before = chain.empty() ? nullptr : &chain.back();
+    if (before != nullptr &&
+        (before->width != width || before->height != height || before->channels != channels)) {
+        throw OrbCorruptDataTextureException();
+    }
+    chain.push_back(Decoding{&data, width, height, channels, p.pixels.data(), rowBytes,
+                             before != nullptr ? before->out : nullptr,
+                             before != nullptr ? before->rowBytes : 0});
     return p;
 }
 
@@ -153,15 +172,18 @@ GvArtSet artSetOf(GvImage image) {
 }
 
 // Queues the frames of a set for decoding straight into the atlas from `first` on.
-void framesInto(GvArtSet set, OrbTextureAtlas& atlas, int first, std::vector<Decoding>& jobs) {
+void framesInto(GvArtSet set, OrbTextureAtlas& atlas, int first, std::vector<Chain>& jobs) {
     const GvArtFrames f = GvArt::frames(set);
     if (pixelFormat(f.format) != atlas.format() || f.width != atlas.frameWidth() ||
         f.height != atlas.frameHeight() || first < 0 || first + f.count > atlas.frameCount()) {
         throw OrbCorruptDataTextureException();
     }
+    Chain& chain = jobs.emplace_back();
     for (int i = 0; i < f.count; ++i) {
-        jobs.push_back(Decoding{&f.frames[i], f.width, f.height, GvArt::bytesPerPixel(f.format),
-                                atlas.frameData(first + i), atlas.rowBytes()});
+        unsigned char* const out = atlas.frameData(first + i);
+        chain.push_back(Decoding{&f.frames[i], f.width, f.height, GvArt::bytesPerPixel(f.format),
+                                 out, atlas.rowBytes(), i > 0 ? chain.back().out : nullptr,
+                                 i > 0 ? atlas.rowBytes() : 0});
     }
 }
 
@@ -188,7 +210,7 @@ GvResources::GvResources() {
 
     // Everything is decoded first, all at once, and the textures are made from
     // the decoded pixels afterwards.
-    std::vector<Decoding> jobs;
+    std::vector<Chain> jobs;
     std::deque<Pending> pending;
     const GvArtPicture& fontArt = GvArt::image(GvArtImage::Font);
     if (fontArt.format != GvArtFormat::Alpha ||
@@ -196,8 +218,8 @@ GvResources::GvResources() {
         fontArt.height != GvFont::kCellRows * GvFont::kCellSize) {
         throw OrbCorruptDataTextureException();
     }
-    const Pending& fontPixels =
-        queue(jobs, pending, fontArt.data, fontArt.format, fontArt.width, fontArt.height);
+    const Pending& fontPixels = queue(jobs.emplace_back(), pending, fontArt.data, fontArt.format,
+                                      fontArt.width, fontArt.height);
 
     // The single pictures and the tile sets, each with its wrapping.
     struct Single {
@@ -235,12 +257,14 @@ GvResources::GvResources() {
     };
     for (Single& single : singles) {
         const GvArtPicture& art = GvArt::image(single.image);
-        single.pixels = &queue(jobs, pending, art.data, art.format, art.width, art.height);
+        single.pixels =
+            &queue(jobs.emplace_back(), pending, art.data, art.format, art.width, art.height);
     }
     for (Tiles& set : tiles) {
         const GvArtFrames f = GvArt::frames(set.set);
+        Chain& chain = jobs.emplace_back();
         for (int i = 0; i < f.count; ++i) {
-            set.frames.push_back(&queue(jobs, pending, f.frames[i], f.format, f.width, f.height));
+            set.frames.push_back(&queue(chain, pending, f.frames[i], f.format, f.width, f.height));
         }
     }
     for (const GvImage image : kSpriteImages) {

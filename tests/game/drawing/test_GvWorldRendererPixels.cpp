@@ -351,9 +351,8 @@ TEST_F(RenderWithResources, BackdropShowsSomeBouldersAndDiamonds) {
 std::unique_ptr<OrbTextureSet> separateFrames(GvArtSet set) {
     const GvArtFrames f = GvArt::frames(set);
     auto result = std::make_unique<OrbTextureSet>();
-    for (int i = 0; i < f.count; ++i) {
-        const std::vector<unsigned char> pixels = OrbPictureCodec::decode(
-            f.frames[i].bytes, f.frames[i].compressedSize, f.width, f.height, 4);
+    for (const std::vector<unsigned char>& pixels :
+         OrbPictureCodec::decodeFrames(f.frames, f.count, f.width, f.height, 4)) {
         result->add(std::make_unique<OrbTexture>(pixels.data(), OrbPixelRGBA, f.width, f.height));
     }
     return result;
