@@ -218,6 +218,17 @@ protected:
         width = impl.drawableWidth();
         height = impl.drawableHeight();
     }
+    // A black frame with one unit a pixel, for tests that draw quads by position.
+    void startPixelFrame() const {
+        setUpDrawingState();
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, width, 0, height, 0, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     OrbViewImplSingle impl{"texture test", 96, 64, OrbWindowNormal};
     GlTestView view{impl};
     int width = 0;
@@ -276,14 +287,7 @@ TEST_F(OrbTextureGl, FlushDrawsTheBatchAndEmptiesIt) {
     solid.acquire();
     std::vector<unsigned char> pixels;
     view.onDraw = [&] {
-        setUpDrawingState();
-        glViewport(0, 0, width, height);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, width, 0, height, 0, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        startPixelFrame();
         solid.addQuad(OrbRect{0, 0, 10, 10}, OrbColor{1, 0, 0, 1});
         solid.addQuad(OrbRect{20, 20, 10, 10}, OrbColor{0, 1, 0, 1});
         solid.flush();
@@ -305,14 +309,7 @@ TEST_F(OrbTextureGl, LaterLayersCoverEarlierOnesWhateverTheOrderOfAdding) {
     solid.setLayerCount(2);
     std::vector<unsigned char> pixels;
     view.onDraw = [&] {
-        setUpDrawingState();
-        glViewport(0, 0, width, height);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, width, 0, height, 0, 1);
-        glMatrixMode(GL_MODELVIEW);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
+        startPixelFrame();
         solid.useLayer(1);
         solid.addQuad(OrbRect{0, 0, 20, 20}, OrbColor{1, 0, 0, 1});
         solid.useLayer(0);
